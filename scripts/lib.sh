@@ -1,0 +1,81 @@
+# Shared by run.sh, test.sh and the Wine wrapper: packages, build, Wine prefix, display.
+# Source it; it defines functions and VARNOCK_ROOT / VARNOCK_BUILD.
+
+VARNOCK_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+VARNOCK_BUILD="$VARNOCK_ROOT/build"
+
+VARNOCK_PACKAGES="cmake ninja-build g++ libgtest-dev g++-mingw-w64-x86-64-posix wine64 wine \
+xvfb xdotool imagemagick x11-utils fonts-dejavu-core fonts-liberation procps"
+
+varnock_install_packages() {
+  local missing=()
+  for p in $VARNOCK_PACKAGES; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing Debian packages: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
+}
+
+varnock_build() {  # $1 = preset
+  cd "$VARNOCK_ROOT" || return 1
+  [ -f "build/$1/CMakeCache.txt" ] || cmake --preset "$1" >/dev/null || return 1
+  cmake --build --preset "$1" -- -j"$(nproc)"
+}
+
+# The Wine environment of the build tree: never the user's own ~/.wine.
+varnock_wine_env() {
+  export WINEPREFIX="$VARNOCK_BUILD/wineprefix"
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  export WINEARCH=win64
+  unset WINELOADER
+}
+
+# A private Xvfb display; sets DISPLAY and VARNOCK_XVFB_PID.
+varnock_start_xvfb() {
+  local n
+  for n in $(seq 90 140); do
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    VARNOCK_XVFB_PID=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 1 50); do
+      xdpyinfo -display ":$n" >/dev/null 2>&1 && return 0
+      sleep 0.1
+    done
+    kill "$VARNOCK_XVFB_PID" 2>/dev/null
+  done
+  echo "Could not start Xvfb" >&2
+  return 1
+}
+
+varnock_stop_xvfb() {
+  [ -n "${VARNOCK_XVFB_PID:-}" ] && kill "$VARNOCK_XVFB_PID" 2>/dev/null
+  VARNOCK_XVFB_PID=""
+}
+
+# Creates and prepares the prefix once (no crash dialog, fonts, face mapping,
+# classic theme, shared virtual desktop).
+varnock_prepare_prefix() {
+  varnock_wine_env
+  [ -n "$WINEPREFIX" ] || return 1
+  local ready="$WINEPREFIX/.varnock-ready-3"
+  [ -f "$ready" ] && return 0
+  echo "Preparing the Wine prefix in $WINEPREFIX ..."
+  mkdir -p "$WINEPREFIX"
+  wineboot -i >/dev/null 2>&1
+  wineserver -w
+  mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+  cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
+  for f in /usr/share/fonts/truetype/dejavu/DejaVuSansMono*.ttf \
+           /usr/share/fonts/truetype/liberation/Liberation{Mono,Sans,Serif}-*.ttf; do
+    [ -f "$f" ] && cp -n "$f" "$WINEPREFIX/drive_c/windows/Fonts/"
+  done
+  wine regedit /s "$(winepath -w "$VARNOCK_ROOT/scripts/prefix.reg")" >/dev/null 2>&1
+  wineserver -w
+  touch "$ready"
+}

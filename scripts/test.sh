@@ -1,0 +1,22 @@
+#!/bin/bash
+# Builds everything and runs every test level: core natively (ASan/UBSan), core under
+# Wine, the in-process window tests and the whole-program tests. Ends with CTest's summary.
+set -u
+. "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+varnock_install_packages || exit 1
+varnock_build native || exit 1
+varnock_build windows || exit 1
+
+varnock_wine_env
+unset DISPLAY
+varnock_start_xvfb || exit 1
+varnock_prepare_prefix || { varnock_stop_xvfb; exit 1; }
+wineserver -p 60 </dev/null >/dev/null 2>&1   # one server for the whole run: each Wine process then starts fast
+
+# One CTest run over both builds, so the summary at the end covers every level.
+printf 'subdirs("native" "windows")\n' > "$VARNOCK_BUILD/CTestTestfile.cmake"
+ctest --test-dir "$VARNOCK_BUILD" --output-on-failure --timeout 900
+rc=$?
+wineserver -k 2>/dev/null
+varnock_stop_xvfb
+exit $rc

@@ -1,0 +1,13 @@
+#!/bin/bash
+# CMAKE_CROSSCOMPILING_EMULATOR: runs a Windows binary of the build under Wine in the
+# build tree's prefix, on the caller's display or a private Xvfb one.
+. "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+varnock_wine_env
+varnock_prepare_prefix || exit 1
+if [ -z "${DISPLAY:-}" ]; then
+  varnock_start_xvfb || exit 1
+  trap varnock_stop_xvfb EXIT
+fi
+exe="$1"; shift
+cd "$(dirname "$exe")" || exit 1
+wine "$exe" "$@"

@@ -1,0 +1,54 @@
+#include "core/colour/keystroke_recolour.h"
+
+#include <gtest/gtest.h>
+
+namespace varnock {
+namespace {
+
+using Lines = std::vector<std::size_t>;
+
+KeyEvent Down(unsigned vk) { return KeyEvent{true, vk}; }
+KeyEvent Up(unsigned vk) { return KeyEvent{false, vk}; }
+
+TEST(KeystrokeColourTest, LinesEachKeyRecolours)
+{
+    for (unsigned vk : {0x21u, 0x22u, 0x23u, 0x24u, 0x25u, 0x27u, 0x0Du}) {
+        EXPECT_EQ(RecolourForKey(Down(vk), 5, true).lines, Lines{5}) << vk;
+    }
+    EXPECT_EQ(RecolourForKey(Down(0x28), 5, true).lines, (Lines{5, 6}));
+    EXPECT_EQ(RecolourForKey(Down(0x26), 5, true).lines, (Lines{4, 5}));
+    EXPECT_EQ(RecolourForKey(Down(0x26), 1, true).lines, (Lines{0, 1}));
+    for (unsigned vk : {48u, 57u, 65u, 90u, 0x20u, 0x08u, 0x2Eu, 186u, 222u}) {
+        EXPECT_EQ(RecolourForKey(Up(vk), 5, true).lines, Lines{5}) << vk;
+        // The typing keys recolour on release only.
+        EXPECT_TRUE(RecolourForKey(Down(vk), 5, true).lines.empty()) << vk;
+    }
+    for (unsigned vk : {47u, 91u, 185u, 0x10u, 0x28u}) {
+        EXPECT_TRUE(RecolourForKey(Up(vk), 5, true).lines.empty()) << vk;
+    }
+}
+
+TEST(KeystrokeColourTest, SelectionModifiersAndFlag)
+{
+    KeyEvent selecting = Down(0x25);
+    selecting.selectionEmpty = false;
+    EXPECT_TRUE(RecolourForKey(selecting, 5, true).lines.empty());
+    // Enter recolours even over a selection, but not with a modifier.
+    KeyEvent enter = Down(0x0D);
+    enter.selectionEmpty = false;
+    EXPECT_EQ(RecolourForKey(enter, 5, true).lines, Lines{5});
+    enter.ctrl = true;
+    EXPECT_TRUE(RecolourForKey(enter, 5, true).lines.empty());
+    KeyEvent typed = Up(65);
+    typed.selectionEmpty = false;
+    EXPECT_TRUE(RecolourForKey(typed, 5, true).lines.empty());
+    EXPECT_TRUE(RecolourForKey(Down(0x0D), 5, false).lines.empty());
+
+    KeyEvent paste = Down(0x2D);
+    paste.shift = true;
+    EXPECT_TRUE(RecolourForKey(paste, 5, false).setRecolourPending);
+    EXPECT_FALSE(RecolourForKey(Down(0x2D), 5, true).setRecolourPending);
+}
+
+}  // namespace
+}  // namespace varnock

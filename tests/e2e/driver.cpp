@@ -1,0 +1,96 @@
+#include "tests/e2e/driver.h"
+
+#include <fstream>
+
+namespace e2e {
+
+std::string ExeFolder() {
+  char path[MAX_PATH];
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string s = path;
+  return s.substr(0, s.find_last_of('\\') + 1);
+}
+
+std::string TempFolder() {
+  char path[MAX_PATH];
+  GetTempPathA(MAX_PATH, path);
+  return path;
+}
+
+Started StartVarnock(const std::string& argumentText, bool withArgument) {
+  Started s;
+  std::string commandLine = "\"" + ExeFolder() + "Varnock.exe\"";
+  if (withArgument) commandLine += " " + argumentText;
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  s.ok = CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, ExeFolder().c_str(),
+                        &startup, &s.process) != 0;
+  return s;
+}
+
+namespace {
+struct Search {
+  DWORD pid;
+  HWND found;
+};
+
+BOOL CALLBACK FindMain(HWND hwnd, LPARAM lp) {
+  auto* search = reinterpret_cast<Search*>(lp);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  char cls[64] = "";
+  GetClassNameA(hwnd, cls, sizeof cls);
+  if (pid == search->pid && std::string(cls) == "TFormPad" && IsWindowVisible(hwnd)) {
+    search->found = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+}  // namespace
+
+HWND WaitForMainWindow(const Started& s, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < timeoutMs) {
+    Search search{s.process.dwProcessId, nullptr};
+    EnumWindows(FindMain, reinterpret_cast<LPARAM>(&search));
+    if (search.found) {
+      // The title is set while the window is built; give the first paint a moment.
+      Sleep(200);
+      return search.found;
+    }
+    if (WaitForSingleObject(s.process.hProcess, 50) == WAIT_OBJECT_0) return nullptr;
+  }
+  return nullptr;
+}
+
+std::string WindowTitle(HWND hwnd) {
+  char text[1024] = "";
+  GetWindowTextA(hwnd, text, sizeof text);
+  return text;
+}
+
+long WaitForExit(Started& s, DWORD timeoutMs) {
+  if (WaitForSingleObject(s.process.hProcess, timeoutMs) != WAIT_OBJECT_0) return -1;
+  DWORD code = 0;
+  GetExitCodeProcess(s.process.hProcess, &code);
+  return static_cast<long>(code);
+}
+
+void Finish(Started& s) {
+  if (!s.ok) return;
+  if (WaitForSingleObject(s.process.hProcess, 0) != WAIT_OBJECT_0) {
+    TerminateProcess(s.process.hProcess, 1);
+    WaitForSingleObject(s.process.hProcess, 5000);
+  }
+  CloseHandle(s.process.hProcess);
+  CloseHandle(s.process.hThread);
+  s.ok = false;
+}
+
+bool WriteFile(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out << bytes;
+  return static_cast<bool>(out);
+}
+
+}  // namespace e2e

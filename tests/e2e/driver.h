@@ -1,0 +1,27 @@
+#pragma once
+// Starts Varnock.exe as a separate process and finds its windows from outside.
+#include <windows.h>
+
+#include <string>
+
+namespace e2e {
+
+struct Started {
+  PROCESS_INFORMATION process{};
+  bool ok = false;
+};
+
+std::string ExeFolder();
+std::string TempFolder();
+// Command line: the quoted program path, one blank, then argumentText as given.
+Started StartVarnock(const std::string& argumentText, bool withArgument = true);
+// The main window of that process, waited for up to timeoutMs; nullptr if none.
+HWND WaitForMainWindow(const Started& s, DWORD timeoutMs = 15000);
+std::string WindowTitle(HWND hwnd);
+// Waits for the process to end; returns its exit code or -1 on time-out.
+long WaitForExit(Started& s, DWORD timeoutMs = 15000);
+// Ends the process if still running and releases its handles.
+void Finish(Started& s);
+bool WriteFile(const std::string& path, const std::string& bytes);
+
+}  // namespace e2e

@@ -1,0 +1,160 @@
+#include "win/app/form_pad.h"
+
+#include <commctrl.h>
+#include <richedit.h>
+#include <shellapi.h>
+
+#include "win/app/application.h"
+#include "win/app/menu_layout.h"
+
+namespace varnock {
+
+namespace {
+constexpr int kRichId = 100;
+constexpr int kStatusId = 101;
+constexpr int kMinWidth = 340;
+constexpr int kMinHeight = 240;
+}  // namespace
+
+TFormPad::TFormPad() = default;
+
+TFormPad::~TFormPad() {
+  if (App().mainForm == this) App().mainForm = nullptr;
+  if (accelerators_) DestroyAcceleratorTable(accelerators_);
+  if (labelVideFont) DeleteObject(labelVideFont);
+  if (displayFont && displayFont != labelVideFont) DeleteObject(displayFont);
+}
+
+bool TFormPad::Create(int showCommand) {
+  if (!App().mainForm) App().mainForm = this;
+  HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
+  if (!CreateWin("TFormPad", "Varnock", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, WS_EX_ACCEPTFILES, CW_USEDEFAULT,
+                 CW_USEDEFAULT, 760, 560, nullptr, icon))
+    return false;
+  BuildMenus();
+  CreateControls();
+  Construct();
+  ShowWindow(hwnd_, showCommand);
+  UpdateWindow(hwnd_);
+  return true;
+}
+
+void TFormPad::BuildMenus() {
+  BuildMainMenu(MainMenu);
+  BuildTextPopupMenu(PopupMenu);
+  BuildToolbarPopupMenu(PopupMenuTB);
+  BindMenuHandlers();
+  RefreshMenuBar();
+  accelerators_ = MainMenu.BuildAccelerators();
+}
+
+void TFormPad::RefreshMenuBar() {
+  HMENU old = menuBar_;
+  menuBar_ = MainMenu.Build(false);
+  SetMenu(hwnd_, menuBar_);
+  if (old) DestroyMenu(old);
+  DrawMenuBar(hwnd_);
+}
+
+void TFormPad::CreateControls() {
+  labelVideFont = CreateFontA(-MulDiv(10, 96, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN,
+                              "Lucida Console");
+  bevelLine = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_ETCHEDHORZ, 0, 0, 0, 2, hwnd_, nullptr,
+                              GetModuleHandleA(nullptr), nullptr);
+  Rich1.Create(hwnd_, kRichId);
+  SendMessageA(Rich1.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(labelVideFont), TRUE);
+  SendMessageA(Rich1.hwnd(), EM_SETEVENTMASK, 0, ENM_SELCHANGE | ENM_CHANGE);
+  StatusLine.Create(hwnd_, kStatusId);
+  StatusLine.SetPanels({
+      {300, " ", Bevel::Lowered, false},
+      {35, "INS", Bevel::Lowered, true},
+      {45, " - - -", Bevel::Raised, true},
+      {35, " OEM", Bevel::Raised, true},
+      {50, " ", Bevel::Lowered, false},
+      {120, "l", Bevel::None, false},
+  });
+  Layout();
+}
+
+void TFormPad::Layout() {
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  StatusLine.Resize();
+  const int statusHeight = StatusLine.Height();
+  int top = 0;
+  MoveWindow(bevelLine, 0, top, client.right, 2, TRUE);
+  top += 2;
+  MoveWindow(Rich1.hwnd(), 0, top, client.right, client.bottom - top - statusHeight, TRUE);
+  FormResize();
+}
+
+void TFormPad::FormResize() {
+  RECT bar{};
+  GetClientRect(StatusLine.hwnd(), &bar);
+  int others = 0;
+  for (int i : {0, 1, 2, 3, 5}) others += StatusLine.Panel(i).width;
+  const int rest = bar.right - others;
+  StatusLine.SetWidth(kPanelMessage, rest < 50 ? 50 : rest);
+}
+
+void TFormPad::Close() { SendMessageA(hwnd_, WM_CLOSE, 0, 0); }
+
+LRESULT TFormPad::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_SIZE: Layout(); return 0;
+    case WM_GETMINMAXINFO: {
+      auto* info = reinterpret_cast<MINMAXINFO*>(lp);
+      info->ptMinTrackSize = {kMinWidth, kMinHeight};
+      return 0;
+    }
+    case WM_PAINT: OnPaint(); return 0;
+    case WM_COMMAND:
+      if (lp == 0) OnCommand(LOWORD(wp));
+      else if (reinterpret_cast<HWND>(lp) == Rich1.hwnd() && HIWORD(wp) == EN_CHANGE) SetTitle();
+      return 0;
+    case WM_MENUSELECT: OnMenuSelect(wp, lp); return 0;
+    case WM_INITMENUPOPUP: OnInitMenuPopup(reinterpret_cast<HMENU>(wp)); return 0;
+    case WM_NOTIFY: return OnNotify(reinterpret_cast<NMHDR*>(lp));
+    case WM_ACTIVATEAPP:
+      if (wp) AppActivate();
+      return 0;
+    case WM_SETFOCUS: SetFocus(Rich1.hwnd()); return 0;
+    case WM_CLOSE:
+      if (FormClose()) DestroyWindow(hwnd_);
+      return 0;
+    case WM_DESTROY:
+      if (App().mainForm == this) PostQuitMessage(0);
+      return 0;
+  }
+  return Default(msg, wp, lp);
+}
+
+void TFormPad::OnCommand(UINT id) {
+  MenuItem* item = MainMenu.FindById(id);
+  if (!item) item = PopupMenu.FindById(id);
+  if (!item) item = PopupMenuTB.FindById(id);
+  if (!item || !item->enabled || !item->visible || !item->onClick) return;
+  item->onClick(*item);
+}
+
+void TFormPad::OnInitMenuPopup(HMENU menu) {
+  for (MenuModel* model : {&MainMenu, &PopupMenu, &PopupMenuTB}) {
+    if (MenuItem* item = model->FindByHandle(menu)) {
+      if (item->name == "FileMenu" && item->onClick) item->onClick(*item);
+      if (item->name == "WinMenu" && item->onClick) item->onClick(*item);
+      model->Fill(*item);
+      return;
+    }
+  }
+}
+
+LRESULT TFormPad::OnNotify(NMHDR* header) {
+  if (header->hwndFrom == Rich1.hwnd() && header->code == EN_SELCHANGE) {
+    Rich1SelectionChange();
+    return 0;
+  }
+  return 0;
+}
+
+}  // namespace varnock

@@ -1,0 +1,74 @@
+// First paint, later paints and the close query.
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include "win/app/application.h"
+#include "win/app/form_pad.h"
+#include "win/i18n/message.h"
+#include "win/platform/profile.h"
+#include "win/platform/prompter.h"
+#include "win/settings/settings_file.h"
+
+namespace varnock {
+
+void TFormPad::OnPaint() {
+  PAINTSTRUCT ps;
+  BeginPaint(hwnd_, &ps);
+  EndPaint(hwnd_, &ps);
+  if (inPaintHandler_) return;  // a box shown by a paint handler repaints the window
+  inPaintHandler_ = true;
+  if (!painted_) FormPaint1();
+  else FormPaint2();
+  inPaintHandler_ = false;
+}
+
+void TFormPad::FormPaint1() {
+  if (!App().commandLine.empty()) {
+    App().commandLine.clear();
+    Rich1.tag = 0;
+    Rich1.SetModified(false);
+    SetTitle();
+    Rich1.tag = 1;
+  }
+  painted_ = true;
+  if (refused) {
+    ShowWindow(hwnd_, SW_HIDE);
+    ShowMessage(hwnd_, fMessage("FILE_4"), MB_OK | MB_ICONWARNING);
+    Rich1.SetModified(false);
+    PostMessageA(hwnd_, WM_CLOSE, 0, 0);
+    return;
+  }
+  if (closeOnFirstPaint) {
+    ShowWindow(hwnd_, SW_HIDE);
+    Rich1.SetModified(false);
+    PostMessageA(hwnd_, WM_CLOSE, 0, 0);
+  }
+}
+
+void TFormPad::FormPaint2() {
+  if (ProfileKeyExists(SettingsFile(), "Instances", "Destroy")) PostMessageA(hwnd_, WM_CLOSE, 0, 0);
+}
+
+bool TFormPad::FormClose() {
+  if (refused) {
+    DragAcceptFiles(hwnd_, FALSE);
+    return true;
+  }
+  if (Rich1.Modified()) {
+    const int answer = ShowMessage(hwnd_, fMessage("FILE_SAVING"), MB_YESNOCANCEL | MB_ICONWARNING);
+    if (answer == IDCANCEL) {
+      // Stops a close-all at this window.
+      if (ProfileKeyExists(SettingsFile(), "Instances", "Destroy"))
+        ProfileDeleteKey(SettingsFile(), "Instances", "Destroy");
+      return false;
+    }
+    if (answer == IDYES) FileSave();
+  }
+  DragAcceptFiles(hwnd_, FALSE);
+  return true;
+}
+
+void TFormPad::FileExit() { Close(); }
+
+}  // namespace varnock

@@ -1,0 +1,12 @@
+#pragma once
+#include "win/platform/window_base.h"
+
+namespace varnock {
+
+// Created hidden at start-up and kept until the end; shown on demand.
+class TFormColor : public WindowBase {
+ public:
+  bool Create(HWND owner);
+};
+
+}  // namespace varnock

@@ -1,0 +1,73 @@
+#include "win/platform/profile.h"
+
+#include <windows.h>
+
+namespace varnock {
+
+namespace {
+
+// Calls a profile reader with a growing buffer until the answer fits.
+template <typename Reader>
+std::string ReadGrowing(Reader read, DWORD listSlack) {
+  for (DWORD size = 4096;; size *= 2) {
+    std::string buffer(size, '\0');
+    const DWORD got = read(&buffer[0], size);
+    if (got + listSlack < size || size >= (1u << 28)) {
+      buffer.resize(got);
+      return buffer;
+    }
+  }
+}
+
+std::vector<std::string> SplitDoubleNul(const std::string& list) {
+  std::vector<std::string> items;
+  std::string::size_type start = 0;
+  while (start < list.size()) {
+    std::string::size_type end = list.find('\0', start);
+    if (end == std::string::npos) end = list.size();
+    if (end > start) items.push_back(list.substr(start, end - start));
+    start = end + 1;
+  }
+  return items;
+}
+
+}  // namespace
+
+std::string ProfileRead(const std::string& file, const std::string& section, const std::string& key,
+                        const std::string& fallback) {
+  return ReadGrowing(
+      [&](char* buf, DWORD size) {
+        return GetPrivateProfileStringA(section.c_str(), key.c_str(), fallback.c_str(), buf, size,
+                                        file.c_str());
+      },
+      1);
+}
+
+bool ProfileWrite(const std::string& file, const std::string& section, const std::string& key,
+                  const std::string& value) {
+  return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str()) != 0;
+}
+
+bool ProfileDeleteKey(const std::string& file, const std::string& section, const std::string& key) {
+  return WritePrivateProfileStringA(section.c_str(), key.c_str(), nullptr, file.c_str()) != 0;
+}
+
+bool ProfileKeyExists(const std::string& file, const std::string& section, const std::string& key) {
+  // Two different defaults tell a missing key from one whose value equals a default.
+  return ProfileRead(file, section, key, "\x01") != "\x01" || ProfileRead(file, section, key, "\x02") != "\x02";
+}
+
+std::vector<std::string> ProfileSections(const std::string& file) {
+  return SplitDoubleNul(ReadGrowing(
+      [&](char* buf, DWORD size) { return GetPrivateProfileSectionNamesA(buf, size, file.c_str()); }, 2));
+}
+
+std::vector<std::string> ProfileKeys(const std::string& file, const std::string& section) {
+  return SplitDoubleNul(ReadGrowing(
+      [&](char* buf, DWORD size) {
+        return GetPrivateProfileStringA(section.c_str(), nullptr, "", buf, size, file.c_str());
+      },
+      2));
+}
+
+}  // namespace varnock

@@ -1,0 +1,50 @@
+#include "win/platform/window_base.h"
+
+namespace varnock {
+
+WindowBase::~WindowBase() {
+  if (hwnd_ && IsWindow(hwnd_)) {
+    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+    DestroyWindow(hwnd_);
+  }
+}
+
+bool WindowBase::CreateWin(const char* className, const char* title, DWORD style, DWORD exStyle,
+                           int x, int y, int w, int h, HWND parent, HICON icon) {
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  WNDCLASSEXA wc{};
+  if (!GetClassInfoExA(instance, className, &wc)) {
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = Procedure;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = className;
+    wc.hIcon = icon;
+    wc.hIconSm = icon;
+    if (!RegisterClassExA(&wc)) return false;
+  }
+  CreateWindowExA(exStyle, className, title, style, x, y, w, h, parent, nullptr, instance, this);
+  return hwnd_ != nullptr;
+}
+
+LRESULT WindowBase::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) { return Default(msg, wp, lp); }
+
+LRESULT CALLBACK WindowBase::Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    auto* self = static_cast<WindowBase*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
+    self->hwnd_ = hwnd;
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<WindowBase*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (!self) return DefWindowProcA(hwnd, msg, wp, lp);
+  if (msg == WM_NCDESTROY) {
+    LRESULT result = self->HandleMessage(msg, wp, lp);
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    self->hwnd_ = nullptr;
+    return result;
+  }
+  return self->HandleMessage(msg, wp, lp);
+}
+
+}  // namespace varnock
