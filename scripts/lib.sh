@@ -28,7 +28,7 @@ varnock_build() {  # $1 = preset
 
 # The Wine environment of the build tree: never the user's own ~/.wine.
 varnock_wine_env() {
-  export WINEPREFIX="$VARNOCK_BUILD/wineprefix"
+  export WINEPREFIX="${VARNOCK_WINEPREFIX:-$VARNOCK_BUILD/wineprefix}"
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
   export WINEARCH=win64

@@ -10,9 +10,11 @@ void TFormPad::Bind(const char* name, void (TFormPad::*handler)()) {
 }
 
 void TFormPad::BindMenuHandlers() {
-  Bind("FileNewItem", &TFormPad::FileNew);
-  Bind("FileSaveItem", &TFormPad::FileSave);
   Bind("FileExitItem", &TFormPad::FileExit);
+  BindDocumentCommands();
+  BindEditCommands();
+  BindColourCommands();
+  BindInfToolCommands();
   if (MenuItem* english = MainMenu.Find("English"))
     english->onClick = [this](MenuItem& sender) { fLocalise(sender); };
 }

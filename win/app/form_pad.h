@@ -71,10 +71,26 @@ class TFormPad : public WindowBase {
   static std::string fWindowsVersion();
   void fLocalise(MenuItem& sender);
 
-  // --- documents ------------------------------------------------------------------
+  // --- documents: open, save, recent files (win/document) ---------------------------
   void FileNew();
   bool fOpenFile(const std::string& fileName);
   void FileSave();
+  // (end of documents)
+
+  // --- main window surroundings: status bar, keys, toolbars (win/app) ---------------
+  // (end of surroundings)
+
+  // --- editing: line commands, clipboard, word wrap, search (win/edit) ---------------
+  // (end of editing)
+
+  // --- colouring and display fonts (win/colour, win/display) -------------------------
+  void SetColour();
+  void SetColourThisLine(int lineNumber);
+  void FontCheck();
+  // (end of colouring)
+
+  // --- INF tools (win/inftools) ------------------------------------------------------
+  // (end of INF tools)
 
  protected:
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -83,6 +99,11 @@ class TFormPad : public WindowBase {
   void CreateControls();
   void BuildMenus();
   void BindMenuHandlers();
+  // Each area binds its own menu entries and buttons.
+  void BindDocumentCommands();
+  void BindEditCommands();
+  void BindColourCommands();
+  void BindInfToolCommands();
   void Bind(const char* name, void (TFormPad::*handler)());
   void Construct();
   void BuildLanguageMenu();

@@ -1,0 +1,7 @@
+#include "win/app/form_pad.h"
+
+namespace varnock {
+
+void TFormPad::BindColourCommands() {}
+
+}  // namespace varnock
