@@ -87,6 +87,40 @@ void Finish(Started& s) {
   s.ok = false;
 }
 
+namespace {
+BOOL CALLBACK FindBox(HWND hwnd, LPARAM lp) {
+  auto* search = reinterpret_cast<Search*>(lp);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  char cls[64] = "";
+  GetClassNameA(hwnd, cls, sizeof cls);
+  if (pid == search->pid && std::string(cls) == "#32770" && IsWindowVisible(hwnd) && GetDlgItem(hwnd, 0xFFFF)) {
+    search->found = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+}  // namespace
+
+HWND WaitForMessageBox(const Started& s, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < timeoutMs) {
+    Search search{s.process.dwProcessId, nullptr};
+    EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
+    if (search.found) return search.found;
+    if (WaitForSingleObject(s.process.hProcess, 50) == WAIT_OBJECT_0) return nullptr;
+  }
+  return nullptr;
+}
+
+std::string MessageBoxText(HWND box) {
+  char text[2048] = "";
+  GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+  return text;
+}
+
+void PressButton(HWND box, int id) { PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+
 bool WriteFile(const std::string& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary);
   out << bytes;

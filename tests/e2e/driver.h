@@ -24,4 +24,11 @@ long WaitForExit(Started& s, DWORD timeoutMs = 15000);
 void Finish(Started& s);
 bool WriteFile(const std::string& path, const std::string& bytes);
 
+// A message box of that process, waited for; nullptr if none shows in time.
+HWND WaitForMessageBox(const Started& s, DWORD timeoutMs = 10000);
+// The text of a message box.
+std::string MessageBoxText(HWND box);
+// Presses a button of a message box (IDYES, IDNO, IDCANCEL, IDOK).
+void PressButton(HWND box, int id);
+
 }  // namespace e2e

@@ -1,0 +1,32 @@
+#include "core/document/load_rules.h"
+
+#include "core/colour/file_extension.h"
+
+namespace varnock {
+
+LoadKind ClassifyFile(std::size_t size, const std::string& firstBytes) {
+  const bool wide = size >= 2 && firstBytes.size() >= 2 && static_cast<unsigned char>(firstBytes[0]) == 0xFF &&
+                    static_cast<unsigned char>(firstBytes[1]) == 0xFE;
+  if (wide) return size > kMaxWideFile ? LoadKind::TooBigUtf16 : LoadKind::Utf16;
+  return size > kMaxEightBitFile ? LoadKind::TooBig8Bit : LoadKind::EightBit;
+}
+
+std::string Utf16LowBytes(const std::string& raw) {
+  std::string text;
+  const std::size_t units = raw.size() / 2;
+  text.reserve(units);
+  for (std::size_t i = 1; i < units; ++i) text.push_back(raw[2 * i]);
+  return text;
+}
+
+std::string TextUpToFirstZero(const std::string& bytes) {
+  const std::string::size_type zero = bytes.find('\0');
+  return zero == std::string::npos ? bytes : bytes.substr(0, zero);
+}
+
+std::string AssociationVerb(const std::string& fileName) {
+  const std::string ext = UpperCaseExtension(fileName);
+  return ext == ".REG" || ext == ".CMD" || ext == ".BAT" ? "edit" : "open";
+}
+
+}  // namespace varnock

@@ -1,0 +1,96 @@
+// Keys of the text control: Insert/overwrite, Tab to blanks, and the keys after which
+// the caret's line is recoloured.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include "core/app/status_text.h"
+#include "core/colour/keystroke_recolour.h"
+#include "win/app/form_pad.h"
+
+namespace varnock {
+
+namespace {
+
+bool Down(int key) { return (GetKeyState(key) & 0x8000) != 0; }
+
+void Recolour(TFormPad& pad, const KeystrokeRecolour& work) {
+  if (work.setRecolourPending) pad.recolourPending = true;
+  for (size_t line : work.lines) pad.SetColourThisLine(static_cast<int>(line));
+}
+
+}  // namespace
+
+void TFormPad::fInterceptKey(WPARAM key, bool shift, bool ctrl, bool alt) {
+  if (key == VK_INSERT && !shift && !ctrl && !alt) {
+    overwriteMode = !overwriteMode;
+    StatusLine.SetText(kPanelInsert, overwriteMode ? "OVR" : "INS");
+    StatusLine.SetBevel(kPanelInsert, overwriteMode ? Bevel::Raised : Bevel::Lowered);
+    return;
+  }
+  if (key == VK_TAB) {
+    const size_t blanks = TabBlanks(static_cast<size_t>(fGetColNB()));
+    Rich1.ReplaceSelection(std::string(blanks, ' '));
+    Rich1.Select(Rich1.SelStart(), 0);
+    return;
+  }
+  KeyEvent event{true, static_cast<unsigned>(key), shift, ctrl, alt, Rich1.SelLength() == 0};
+  Recolour(*this, RecolourForKey(event, static_cast<size_t>(fGetLineNB()), Rich1.tag == 1));
+}
+
+void TFormPad::fInterceptUpKey(WPARAM key, bool shift, bool ctrl, bool alt) {
+  KeyEvent event{false, static_cast<unsigned>(key), shift, ctrl, alt, Rich1.SelLength() == 0};
+  Recolour(*this, RecolourForKey(event, static_cast<size_t>(fGetLineNB()), Rich1.tag == 1));
+}
+
+LRESULT CALLBACK TFormPad::RichKeyProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
+  auto* pad = reinterpret_cast<TFormPad*>(data);
+  switch (msg) {
+    case WM_KEYDOWN:
+      pad->fInterceptKey(wp, Down(VK_SHIFT), Down(VK_CONTROL), Down(VK_MENU));
+      // Tab became blanks; the control must not insert its own tab character.
+      if (wp == VK_TAB) {
+        pad->swallowTabChar_ = true;
+        return 0;
+      }
+      break;
+    case WM_KEYUP:
+      pad->fInterceptUpKey(wp, Down(VK_SHIFT), Down(VK_CONTROL), Down(VK_MENU));
+      break;
+    case WM_CHAR:
+      if (wp == '\t' && pad->swallowTabChar_) {
+        pad->swallowTabChar_ = false;
+        return 0;
+      }
+      if (pad->overwriteMode && wp >= ' ') pad->SelectCharacterToOverwrite();
+      break;
+    case WM_CONTEXTMENU:
+      pad->ShowTextPopupMenu(lp);
+      return 0;
+  }
+  return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+// The control has no overwrite mode of its own under every system: selecting the next
+// character lets the typed one replace it. Line ends are never overwritten.
+void TFormPad::SelectCharacterToOverwrite() {
+  if (Rich1.SelLength() != 0) return;
+  const long at = Rich1.SelStart();
+  if (at >= Rich1.TextLength()) return;
+  Rich1.Select(at, 1);
+  const std::string next = Rich1.SelectedText();
+  if (next.empty() || next[0] == '\r' || next[0] == '\n') Rich1.Select(at, 0);
+}
+
+void TFormPad::ShowTextPopupMenu(LPARAM where) {
+  POINT point{GET_X_LPARAM(where), GET_Y_LPARAM(where)};
+  if (where == -1) GetCaretPos(&point), ClientToScreen(Rich1.hwnd(), &point);
+  HMENU menu = PopupMenu.Build(true);
+  TrackPopupMenu(menu, TPM_RIGHTBUTTON, point.x, point.y, 0, hwnd_, nullptr);
+  DestroyMenu(menu);
+}
+
+void TFormPad::HookTextKeys() { SetWindowSubclass(Rich1.hwnd(), RichKeyProc, 1, reinterpret_cast<DWORD_PTR>(this)); }
+
+}  // namespace varnock

@@ -1,0 +1,76 @@
+// The status bar: the timed message panel, panel clicks, and the caret's place.
+#include <richedit.h>
+
+#include "core/app/status_text.h"
+#include "core/edit/line_geometry.h"
+#include "core/edit/selection.h"
+#include "win/app/form_pad.h"
+#include "win/i18n/message.h"
+
+namespace varnock {
+
+namespace {
+constexpr UINT_PTR kStatusTimer = 1;
+constexpr UINT kStatusDelay = 3000;
+
+CaretPlace CaretOf(const RichEdit& rich) {
+  return LocateCaret(LineGeometry(rich.Text()), static_cast<size_t>(rich.SelStart()));
+}
+}  // namespace
+
+void TFormPad::Timer1Timer() {
+  StatusLine.SetText(kPanelMessage, SizeText(static_cast<size_t>(Rich1.TextLength())));
+  KillTimer(hwnd_, kStatusTimer);
+}
+
+void TFormPad::ShowTimedStatus(const std::string& text) {
+  SetTimer(hwnd_, kStatusTimer, kStatusDelay, nullptr);
+  StatusLine.SetText(kPanelMessage, text);
+}
+
+void TFormPad::StatusLineMouseDown(int x) {
+  const int b1 = StatusLine.Panel(0).width;
+  const int b2 = b1 + StatusLine.Panel(1).width;
+  const int b3 = b2 + StatusLine.Panel(2).width;
+  const int b4 = b3 + StatusLine.Panel(3).width;
+  if (b1 < x && x < b2) {
+    PostMessageA(Rich1.hwnd(), WM_KEYDOWN, VK_INSERT, 0x01520001);
+  } else if (b2 < x && x < b3) {
+    if (MenuItem* wrap = Item("EditWrapItem"); wrap && wrap->onClick) wrap->onClick(*wrap);
+  } else if (b3 < x && x < b4) {
+    fontMode = fontMode >= 4 ? 1 : fontMode + 1;
+    FontCheck();
+  }
+}
+
+int TFormPad::fGetLineNB() { return static_cast<int>(CaretOf(Rich1).line); }
+
+int TFormPad::fGetColNB() { return static_cast<int>(CaretOf(Rich1).column); }
+
+int TFormPad::fGetMultiLine(int mode) {
+  const TouchedLines touched = FindTouchedLines(
+      LineGeometry(Rich1.Text()),
+      Selection{static_cast<size_t>(Rich1.SelStart()), static_cast<size_t>(Rich1.SelLength())});
+  if (mode == 1 && touched.count > 0 && !touched.wholeText)
+    Rich1.Select(static_cast<long>(touched.widened.start), static_cast<long>(touched.widened.length));
+  SetFocus(Rich1.hwnd());
+  return static_cast<int>(touched.count);
+}
+
+void TFormPad::Rich1SelectionChange() {
+  const std::string text = Rich1.Text();
+  const Selection selection{static_cast<size_t>(Rich1.SelStart()), static_cast<size_t>(Rich1.SelLength())};
+  const CaretPlace caret = LocateCaret(LineGeometry(text), selection.start);
+  StatusLine.SetText(kPanelCaret, CaretText(fMessage("IS_LINE"), caret.line, fMessage("IS_COL"), caret.column));
+  const bool enabled = SortAndJoinEnabled(text, selection);
+  for (const char* name : {"EditSort1", "EditSort2", "EditJoin"})
+    if (MenuItem* item = Item(name)) item->enabled = enabled;
+  if (recolourPending) {
+    recolourPending = false;
+    SetColour();
+  }
+}
+
+void TFormPad::SetExtensionButtonsEnabled(bool) {}
+
+}  // namespace varnock
