@@ -47,7 +47,7 @@ struct WriteLock {
 
 class Documents : public FormTest {
  protected:
-  std::string LastBox() { return boxes->shown.empty() ? "(no box)" : LastBox(); }
+  std::string LastBox() { return boxes->shown.empty() ? "(no box)" : boxes->shown.back().text; }
   std::string Path(const std::string& name) { return TestFolder() + name; }
   std::string Write(const std::string& name, const std::string& bytes) {
     WriteTextFile(Path(name), bytes);

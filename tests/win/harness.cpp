@@ -4,6 +4,8 @@
 
 #include <commctrl.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 
@@ -48,6 +50,7 @@ std::string ReadTextFile(const std::string& path) {
 ScriptedBoxes::ScriptedBoxes() {
   SetPrompter([this](const PromptRequest& request) {
     shown.push_back(request);
+    if (getenv("VARNOCK_SHOW_BOXES")) fprintf(stderr, "[box] %s\n", request.text.c_str());
     if (answers.empty()) return IDOK;
     const int answer = answers.front();
     answers.erase(answers.begin());

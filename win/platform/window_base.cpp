@@ -1,5 +1,10 @@
 #include "win/platform/window_base.h"
 
+#include <exception>
+#include <string>
+
+#include "win/platform/prompter.h"
+
 namespace varnock {
 
 WindowBase::~WindowBase() {
@@ -44,7 +49,20 @@ LRESULT CALLBACK WindowBase::Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp
     self->hwnd_ = nullptr;
     return result;
   }
-  return self->HandleMessage(msg, wp, lp);
+  return self->Dispatch(msg, wp, lp);
+}
+
+// No exception may cross the system's window procedure: report it and carry on with the
+// message loop, leaving the document as it is.
+LRESULT WindowBase::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
+  try {
+    return HandleMessage(msg, wp, lp);
+  } catch (const std::exception& e) {
+    ShowMessage(hwnd_, std::string("Error : ") + e.what(), MB_OK | MB_ICONERROR);
+  } catch (...) {
+    ShowMessage(hwnd_, "Error : unknown exception", MB_OK | MB_ICONERROR);
+  }
+  return 0;
 }
 
 }  // namespace varnock

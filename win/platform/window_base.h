@@ -25,6 +25,7 @@ class WindowBase {
 
  private:
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp);
 };
 
 }  // namespace varnock
