@@ -9,7 +9,7 @@ namespace varnock {
 enum class ColourRole : unsigned char { Text, Comment, Error, Section, Entry };
 
 struct ColourRange {
-    std::size_t start = 0;   // offset in the control (a line break counts two positions)
+    std::size_t start = 0;   // offset in the control (a CR LF break counts two positions)
     std::size_t length = 0;
     ColourRole role = ColourRole::Text;
 

@@ -40,10 +40,15 @@ std::string ColourTable(const RtfColours& c)
     return out;
 }
 
-void AppendEscaped(std::string& out, unsigned char b)
+void AppendEscaped(std::string& out, unsigned char b,
+                   const std::vector<char16_t>* highBytes = nullptr)
 {
     static const char kHex[] = "0123456789abcdef";
-    if (b == '\\' || b == '{' || b == '}') {
+    if (b >= 0x80 && highBytes && highBytes->size() == 0x80) {
+        // RTF numbers are signed 16-bit; "?" is what a reader without \u shows.
+        const int unit = (*highBytes)[b - 0x80];
+        out += "\\u" + std::to_string(unit > 0x7FFF ? unit - 0x10000 : unit) + '?';
+    } else if (b == '\\' || b == '{' || b == '}') {
         out += '\\';
         out += static_cast<char>(b);
     } else if (b == '\t') {
@@ -77,7 +82,8 @@ std::string Header(const RtfColours& colours, const FontSpec& font)
 }  // namespace
 
 std::string BuildColourRtf(const std::string& text, const std::vector<ColourRange>& ranges,
-                           const RtfColours& colours, const FontSpec& font)
+                           const RtfColours& colours, const FontSpec& font,
+                           const std::vector<char16_t>* highBytes)
 {
     std::string out = Header(colours, font);
     out.reserve(out.size() + text.size() + text.size() / 4 + 16);
@@ -99,11 +105,23 @@ std::string BuildColourRtf(const std::string& text, const std::vector<ColourRang
                 out += "\\cf" + std::to_string(wanted) + ' ';
                 current = wanted;
             }
-            AppendEscaped(out, static_cast<unsigned char>(text[line.byteStart + i]));
+            AppendEscaped(out, static_cast<unsigned char>(text[line.byteStart + i]), highBytes);
         }
     }
+    // The reader takes a \par that ends the stream for the mark that ends the
+    // document's last paragraph, which no text shows: a text ending with a line break
+    // needs one more to keep it.
+    if (lines.size() > 1 && lines.back().length == 0) out += "\\par ";
     out += '}';
     return out;
+}
+
+bool HasLoneLineBreak(const std::string& text)
+{
+    for (const TextLineSpan& line : LocateTextLines(text)) {
+        if (line.breakLength == 1) return true;
+    }
+    return false;
 }
 
 }  // namespace varnock

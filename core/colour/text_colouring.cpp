@@ -31,7 +31,7 @@ TextColouring ColourWholeText(const std::string& text, DocKind kind,
             out.fixes.push_back({i, line.markerOffset});
         }
         out.ranges.insert(out.ranges.end(), line.ranges.begin(), line.ranges.end());
-        offset += line.line.size() + 2;
+        offset += line.line.size() + span.breakLength;
     }
     return out;
 }

@@ -10,12 +10,14 @@ std::vector<TextLineSpan> LocateTextLines(const std::string& text)
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         if (c != '\r' && c != '\n') continue;
-        lines.push_back({start, i - start, offset});
-        offset += (i - start) + 2;
-        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        const bool crlf = c == '\r' && i + 1 < text.size() && text[i + 1] == '\n';
+        const std::size_t breakLength = crlf ? 2 : 1;
+        lines.push_back({start, i - start, offset, breakLength});
+        offset += (i - start) + breakLength;
+        if (crlf) ++i;
         start = i + 1;
     }
-    lines.push_back({start, text.size() - start, offset});
+    lines.push_back({start, text.size() - start, offset, 0});
     return lines;
 }
 

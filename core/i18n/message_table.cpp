@@ -40,6 +40,8 @@ const std::vector<MessageDefault>& MessageTable() {
       {"REG_UNICODE", "This file appears to be UNICODE,\rdo you want to translate it to ASCII\r before importing?"},
       {"REG_512_WARN", "An INF file's line is limited to 511 characters,\rPlease fix it yourself."},
       {"REG_512_FIX", ": LINE TOO LONG ERROR: "},
+      {"REG_DEL_DEFAULT", "; ERROR! AddReg cannot delete a default value, delete it yourself:"},
+      {"REG_INEXACT", "; WARNING! The next line cannot store this value exactly:"},
       {"RUN_NOFILE", "You must save file before testing it,\rSave file now ?"},
       {"RUN_FILE_NOACCES", "Unable to open INF file !"},
       {"RUN_PATH_SPACES", "There are spaces in the INF file path,\rso it wont function as planned.\rContinue ?"},

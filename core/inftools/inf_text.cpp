@@ -73,6 +73,21 @@ std::string QuoteInfField(const std::string& text) {
   return out;
 }
 
+std::string TextAppendingLines(const std::string& documentText, const std::vector<std::string>& lines) {
+  const bool endsWithBreak =
+      documentText.empty() || documentText.back() == '\r' || documentText.back() == '\n';
+  std::size_t size = 0;
+  for (const std::string& line : lines) size += line.size() + 2;
+  std::string text;
+  text.reserve(size);
+  for (const std::string& line : lines) {
+    if (!endsWithBreak) text += "\r\n";
+    text += line;
+    if (endsWithBreak) text += "\r\n";
+  }
+  return text;
+}
+
 static std::size_t LastSeparator(const std::string& path) {
   return path.find_last_of("\\/:");
 }

@@ -30,6 +30,11 @@ std::vector<std::string> SplitLines(const std::string& text);
 // percent sign, so that the setup library reads back exactly `text`.
 std::string QuoteInfField(const std::string& text);
 
+// The text that, inserted at the end of `documentText`, adds `lines` as new last lines
+// of the document: each one followed by CR LF when the document is empty or ends with a
+// line break; otherwise a CR LF before each one, so the text still ends without a break.
+std::string TextAppendingLines(const std::string& documentText, const std::vector<std::string>& lines);
+
 // The last component of a path (after the last backslash, slash or colon).
 std::string FileNameOf(const std::string& path);
 // The folder part of a path, with its trailing separator; empty without one.

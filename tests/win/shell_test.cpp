@@ -122,7 +122,7 @@ TEST_F(Shell, StatusBarHasSixPanelsWithTheirTextsWidthsAndBevels) {
   EXPECT_EQ(edges[5], -1);
   EXPECT_EQ(PanelText(kPanelInsert), "\tINS");  // centred
   EXPECT_EQ(PanelText(kPanelWrap), "\t - - -");
-  EXPECT_EQ(PanelText(kPanelFont), "\t OEM");
+  EXPECT_EQ(PanelText(kPanelFont), "\tDef");  // the default font mode, applied while the window is built
   char text[64];
   const LRESULT wrap = SendMessageA(bar, SB_GETTEXTA, kPanelWrap, reinterpret_cast<LPARAM>(text));
   EXPECT_EQ(HIWORD(wrap) & SBT_POPOUT, SBT_POPOUT);

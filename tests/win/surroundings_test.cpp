@@ -125,6 +125,19 @@ TEST_F(Surroundings, CommandsFollowTheExtension) {
   EXPECT_FALSE(enabled("AffExeItem"));
 }
 
+TEST_F(Surroundings, TestAndRegButtonsFollowTheExtensionOnBothBars) {
+  pad().saveDialogFileName = "C:\\x\\notes.txt";
+  pad().SetTitle();
+  for (const char* name : {"ToolButtonTest", "ToolButtonReg"}) EXPECT_FALSE(pad().ToolBar.ButtonEnabled(name));
+  for (const char* name : {"ToolButtonTestSmall", "ToolButtonRegSmall"})
+    EXPECT_FALSE(pad().ToolBarSmall.ButtonEnabled(name));
+  pad().saveDialogFileName = "C:\\x\\setup.Inf";
+  pad().SetTitle();
+  for (const char* name : {"ToolButtonTest", "ToolButtonReg"}) EXPECT_TRUE(pad().ToolBar.ButtonEnabled(name));
+  for (const char* name : {"ToolButtonTestSmall", "ToolButtonRegSmall"})
+    EXPECT_TRUE(pad().ToolBarSmall.ButtonEnabled(name));
+}
+
 TEST_F(Surroundings, SortAndJoinNeedASelectionOverTwoLines) {
   pad().Rich1.SetText("b\r\na\r\n");
   pad().Rich1.Select(0, 1);

@@ -15,6 +15,7 @@ void TFormPad::BindMenuHandlers() {
   BindEditCommands();
   BindColourCommands();
   BindInfToolCommands();
+  BindToolbarCommands();
   if (MenuItem* english = MainMenu.Find("English"))
     english->onClick = [this](MenuItem& sender) { fLocalise(sender); };
 }

@@ -19,8 +19,11 @@ void TFormPad::Construct() {
   recolourPending = false;
   displayFont = labelVideFont;
   DragAcceptFiles(hwnd_, TRUE);
+  ApplyToolbarMode(1);  // the large toolbar until the settings give the saved mode
+  FontCheck();
   BuildLanguageMenu();
   StatusLine.SetText(kPanelCaret, fMessage("IS_LINE") + "   " + fMessage("IS_COL"));
+  RepaintToolBars();
   wasUnicode = false;
   Rich1.SetModified(false);
   Rich1SelectionChange();
@@ -39,6 +42,7 @@ void TFormPad::Construct() {
     for (const char* name : {"LDID_CU", "LDID_AllU", "LDID53", "LDID16422", "LDID16427"})
       if (MenuItem* item = Item(name)) item->visible = false;
   }
+  fRefreshFolderMenus();
   RefreshMenuBar();
 }
 

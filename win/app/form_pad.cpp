@@ -65,6 +65,7 @@ void TFormPad::CreateControls() {
   Rich1.Create(hwnd_, kRichId);
   SendMessageA(Rich1.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(labelVideFont), TRUE);
   SendMessageA(Rich1.hwnd(), EM_SETEVENTMASK, 0, ENM_SELCHANGE | ENM_CHANGE);
+  HookTextKeys();
   StatusLine.Create(hwnd_, kStatusId);
   StatusLine.SetPanels({
       {300, " ", Bevel::Lowered, false},
@@ -74,15 +75,17 @@ void TFormPad::CreateControls() {
       {50, " ", Bevel::Lowered, false},
       {120, "l", Bevel::None, false},
   });
+  CreateToolBars();
   Layout();
 }
 
 void TFormPad::Layout() {
+  if (!Rich1.hwnd() || StatusLine.Count() == 0) return;  // sizes arrive while the window is built
   RECT client{};
   GetClientRect(hwnd_, &client);
   StatusLine.Resize();
   const int statusHeight = StatusLine.Height();
-  int top = 0;
+  int top = LayoutToolBars();
   MoveWindow(bevelLine, 0, top, client.right, 2, TRUE);
   top += 2;
   MoveWindow(Rich1.hwnd(), 0, top, client.right, client.bottom - top - statusHeight, TRUE);
@@ -101,6 +104,7 @@ void TFormPad::FormResize() {
 void TFormPad::Close() { SendMessageA(hwnd_, WM_CLOSE, 0, 0); }
 
 LRESULT TFormPad::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == FindReplaceMessage()) return OnFindReplaceMessage(lp);
   switch (msg) {
     case WM_SIZE: Layout(); return 0;
     case WM_GETMINMAXINFO: {
@@ -112,6 +116,7 @@ LRESULT TFormPad::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_COMMAND:
       if (lp == 0) OnCommand(LOWORD(wp));
       else if (reinterpret_cast<HWND>(lp) == Rich1.hwnd() && HIWORD(wp) == EN_CHANGE) SetTitle();
+      else OnToolBarCommand(reinterpret_cast<HWND>(lp), LOWORD(wp));
       return 0;
     case WM_MENUSELECT: OnMenuSelect(wp, lp); return 0;
     case WM_INITMENUPOPUP: OnInitMenuPopup(reinterpret_cast<HMENU>(wp)); return 0;
@@ -120,6 +125,10 @@ LRESULT TFormPad::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       if (wp) AppActivate();
       return 0;
     case WM_SETFOCUS: SetFocus(Rich1.hwnd()); return 0;
+    case WM_TIMER:
+      if (wp == 1) Timer1Timer();
+      return 0;
+    case WM_DROPFILES: AppMessage(reinterpret_cast<HDROP>(wp)); return 0;
     case WM_CLOSE:
       if (FormClose()) DestroyWindow(hwnd_);
       return 0;
@@ -143,6 +152,7 @@ void TFormPad::OnInitMenuPopup(HMENU menu) {
     if (MenuItem* item = model->FindByHandle(menu)) {
       if (item->name == "FileMenu" && item->onClick) item->onClick(*item);
       if (item->name == "WinMenu" && item->onClick) item->onClick(*item);
+      if (item->name == "AffStrings" && item->onClick) item->onClick(*item);
       model->Fill(*item);
       return;
     }
@@ -150,9 +160,14 @@ void TFormPad::OnInitMenuPopup(HMENU menu) {
 }
 
 LRESULT TFormPad::OnNotify(NMHDR* header) {
+  if (LRESULT result = 0; OnToolBarNotify(header, result)) return result;
   if (header->hwndFrom == Rich1.hwnd() && header->code == EN_SELCHANGE) {
     Rich1SelectionChange();
     return 0;
+  }
+  if (header->hwndFrom == StatusLine.hwnd() && header->code == NM_CLICK) {
+    StatusLineMouseDown(static_cast<int>(reinterpret_cast<NMMOUSE*>(header)->pt.x));
+    return TRUE;
   }
   return 0;
 }

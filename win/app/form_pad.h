@@ -6,9 +6,11 @@
 
 #include <string>
 
+#include "core/display/font_spec.h"
 #include "win/platform/menu_model.h"
 #include "win/platform/rich_edit.h"
 #include "win/platform/status_bar.h"
+#include "win/platform/toolbar.h"
 #include "win/platform/window_base.h"
 
 namespace varnock {
@@ -73,23 +75,195 @@ class TFormPad : public WindowBase {
 
   // --- documents: open, save, recent files (win/document) ---------------------------
   void FileNew();
-  bool fOpenFile(const std::string& fileName);
+  void fOpenFile(const std::string& fileName);
+  void FileOpen();
+  bool fOpenOVR(const std::string& chosen);
+  static bool fOpenByAssociation(const std::string& fileName);
+  void AppMessage(HDROP drop);
+  void FileOpenFromDD(const std::string& fileName);
   void FileSave();
+  void FileSaveAs();
+  bool fCanOVR(const std::string& chosen);
+  void SavingExt(int filterIndex);
+  void fAddOldFile(const std::string& fileName);
+  void fShowOldFiles();
+  void OldClick(MenuItem& entry);
+  void FileMenuClick();
+  void fImportDroppedReg(const std::string& fileName);
+  // The open dialog's file name (the save dialog's is saveDialogFileName).
+  std::string openDialogFileName;
+  std::string saveDialogDefaultExt = "Inf";
+  int saveDialogFilterIndex = 1;
+  std::string openDialogFilter =
+      "Varnock files (inf, ini, reg, nfo, diz, txt)|*.inf;*.reg;*.ini;*.nfo;*.diz;*.txt|"
+      "Various texts|*.inf;*.reg;*.ini;*.nfo;*.diz;*.txt;*.me;*.h;*.hpp;*.cpp;*.pas;*.bas;*.dic;*.log;*.1st|"
+      "All (*.*)|*.*";
+  std::string saveDialogFilter =
+      "INF file (*.inf)|*.inf|REG file (*.reg)|*.reg|INI file (*.ini)|*.ini|NFO file (*.nfo)|*.nfo|"
+      "DIZ file (*.diz)|File_ID.DIZ|Text file (*.txt)|*.txt";
   // (end of documents)
 
   // --- main window surroundings: status bar, keys, toolbars (win/app) ---------------
+  void Timer1Timer();
+  // Shows a message in status panel 4 for 3 seconds, then the size again.
+  void ShowTimedStatus(const std::string& text);
+  void StatusLineMouseDown(int x);
+  void fInterceptKey(WPARAM key, bool shift, bool ctrl, bool alt);
+  void fInterceptUpKey(WPARAM key, bool shift, bool ctrl, bool alt);
+  int fGetLineNB();
+  int fGetColNB();
+  int fGetMultiLine(int mode);
+  // Asks to save a modified text; false when the user cancelled.
+  bool fCheckUnsaved();
+  // Colours, resets the [Strings] menu, empties undo and retitles after a new text.
+  void AfterDocumentChange();
+  void EnableCommandsByExtension();
+  // The Test and Reg buttons of both toolbars follow the [Strings] menu's state.
+  void SetExtensionButtonsEnabled(bool enabled);
+  void SelectCharacterToOverwrite();
+  void ShowTextPopupMenu(LPARAM screenPoint);
+  void HookTextKeys();
+  static LRESULT CALLBACK RichKeyProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR data);
+  bool swallowTabChar_ = false;
+  bool overwriteMode = false;
+  // Toolbars (win/app/toolbar*.cpp): at most one of the two is visible.
+  ToolBarControl ToolBar;       // 32-pixel images
+  ToolBarControl ToolBarSmall;  // 16-pixel images
+  void CreateToolBars();
+  void BindToolbarCommands();
+  // Toolbar mode: 0 none, 1 large, 2 small; applies the menu entries and the bars.
+  void ApplyToolbarMode(int mode);
+  int ToolbarMode() const;
+  void RepaintToolBars();
+  void AffToolBar(MenuItem& sender);
+  void AffTBSmall(MenuItem& sender);
+  void TBClick(MenuItem& sender);
+  // The buttons carry the hints of the menu entries they mirror.
+  void CopyToolButtonHints();
+  // A button of either bar by its name ("ToolButtonTest", "ToolButtonTestSmall").
+  void SetToolbarButtonEnabled(const std::string& name, bool enabled);
+  // The Wrap buttons show word wrap on (a folding arrow) or off (lines running past the edge).
+  void SetWrapButtonImage(bool wrapOn);
+  // Places the visible toolbar at the top of the client area; returns its height (0 if none).
+  int LayoutToolBars();
+  bool OnToolBarCommand(HWND from, UINT id);
+  bool OnToolBarNotify(NMHDR* header, LRESULT& result);
+  void ShowToolBars(bool large, bool small);
+  void ShowToolBarPopupMenu(POINT screenPoint);
   // (end of surroundings)
 
   // --- editing: line commands, clipboard, word wrap, search (win/edit) ---------------
+  void EditSort1Click();
+  void EditSort2Click();
+  void EditJoinClick();
+  void EditSplitClick();
+  void EditIndent1Click();
+  void EditIndent2Click();
+  void ToolInsert_1Click();
+  void ToolInsert_2Click();
+  void EditWWrap();
+  void EditUndo();
+  void EditCut();
+  void EditCopy();
+  void EditPaste();
+  void EditDelete();
+  void FindFind();
+  void FindReplace();
+  void FindNext();
+  void FindDialogFind();
+  void ReplaceDialogFind();
+  void ReplaceDialogReplace();
+  void FindDialogClose();
+  // True when an open find or replace dialog took the message (keyboard navigation).
+  bool PreTranslateMessage(MSG& msg);
+  // The registered message the find and replace dialogs send to the main window.
+  static UINT FindReplaceMessage();
+  LRESULT OnFindReplaceMessage(LPARAM request);
+
+  // A modeless find or replace dialog of the system. Its texts and options outlive the
+  // dialog window, so they can be copied between the dialogs, saved and shown again.
+  class SearchDialog {
+   public:
+    explicit SearchDialog(bool replace);
+    ~SearchDialog();
+    SearchDialog(const SearchDialog&) = delete;
+    SearchDialog& operator=(const SearchDialog&) = delete;
+
+    HWND hwnd() const { return hwnd_; }
+    bool IsOpen() const { return hwnd_ != nullptr; }
+    // Opens the dialog owned by `owner` (or brings it up again) with its top-left corner
+    // at (x, y) on the screen. True when it was not open before.
+    bool Show(HWND owner, int x, int y);
+    // The texts and options as the dialog shows them (as it left them once closed).
+    std::string SearchText() const;
+    void SetSearchText(const std::string& text);
+    std::string ReplaceWith() const;
+    void SetReplaceWith(const std::string& text);
+    bool MatchCase() const;
+    bool WholeWord() const;
+    // The replace-all button sent the last notification.
+    bool ReplaceAllPressed() const;
+    // Whether a notification's request block is this dialog's.
+    bool Sent(LPARAM request) const;
+    // The dialog window is closing: keep what it shows.
+    void Closing();
+
+   private:
+    struct Request;
+    std::unique_ptr<Request> request_;
+    HWND hwnd_ = nullptr;
+  };
+  SearchDialog FindDialog{false};
+  SearchDialog ReplaceDialog{true};
+  // Word wrap of the text control (off at start).
+  bool wordWrap = false;
   // (end of editing)
 
   // --- colouring and display fonts (win/colour, win/display) -------------------------
   void SetColour();
   void SetColourThisLine(int lineNumber);
   void FontCheck();
+  // The font mode: 1 Default, 2 ANSI, 3 Auto, 4 User.
+  int fontMode = 1;
+  // The document kind (0 none, 1 INF, 2 INI, 3 REG, 4 ANSI art, 5 other) as the
+  // colouring mode lets it through; a kind read from the text sets the save filter.
+  int fGetDocKind();
+  void SetBW();
+  // Puts `text` into the control as SetColour would leave it (in black and white when
+  // the kind is 0), in one load: what opening a file and a font change use instead of
+  // loading the text plain and running SetColour, which would replace it once more.
+  void fLoadColouredText(const std::string& text);
+  void fColorINF();
+  void fColorIRI();
+  void fColorALL();
+  void fColorNO();
+  void EditF5Click();
+  bool fisAnsiText(const std::string& text);
+  void SubDefClick();
+  void SubANSIClick();
+  void SubAutoClick();
+  void AffFontClick();
+  void FontDiagApply();
+  void AffChooseClick();
+  // The font dialog's font: the User mode's font, kept in the settings ("Font_Name"...).
+  FontSpec fontDiagFont{"MS Sans Serif", 10, kDefaultCharset, false, false, false, false, 0, false};
+  // What the display font is made of (displayFont is built from it by FontCheck).
+  FontSpec displayFontSpec{"Lucida Console", 10, kDefaultCharset};
   // (end of colouring)
 
   // --- INF tools (win/inftools) ------------------------------------------------------
+  // Directory identifier, shell folder and [Strings] insertion menus.
+  void fmyLDID(MenuItem& sender);
+  void sfClick(MenuItem& sender);
+  void fmyItem(MenuItem& sender);
+  void fFetchStrings();
+  void fDelStrings();
+  // Path hints of the LDID and Shell Folders entries; empty shell folders are hidden.
+  void fRefreshFolderMenus();
+  // REG-to-INF translation.
+  void AffReg();
+  void fImportReg(const std::string& regFile);
+  std::string openDiagRegFilter = "REG file|*.REG";
   // (end of INF tools)
 
  protected:

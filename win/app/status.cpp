@@ -71,6 +71,9 @@ void TFormPad::Rich1SelectionChange() {
   }
 }
 
-void TFormPad::SetExtensionButtonsEnabled(bool) {}
+void TFormPad::SetExtensionButtonsEnabled(bool enabled) {
+  for (const char* name : {"ToolButtonTest", "ToolButtonTestSmall", "ToolButtonReg", "ToolButtonRegSmall"})
+    SetToolbarButtonEnabled(name, enabled);
+}
 
 }  // namespace varnock

@@ -1,12 +1,68 @@
 #pragma once
+// TFormColor: the colour scheme dialog. It chooses the four colours of the syntax
+// colouring on a coloured sample. Created hidden at start-up and kept until the end.
+#include <windows.h>
+
+#include <map>
+#include <optional>
+#include <string>
+
+#include "core/colour/colour_scheme.h"
+#include "core/display/font_spec.h"
+#include "win/platform/colour_dialog.h"
+#include "win/platform/rich_edit.h"
 #include "win/platform/window_base.h"
 
 namespace varnock {
 
-// Created hidden at start-up and kept until the end; shown on demand.
 class TFormColor : public WindowBase {
  public:
+  ~TFormColor() override;
   bool Create(HWND owner);
+  // The dialog of the running program (the one created last), or none.
+  static TFormColor* Instance();
+
+  // Shows the dialog modally on `colours`, its sample in `textFont`. The chosen colours
+  // on OK; nothing on Cancel or when the dialog is closed.
+  std::optional<ColourScheme> Execute(const ColourScheme& colours, const FontSpec& textFont);
+
+  // Controls by their names (Label1, RichEx, BitBtn1 ... BitBtn5, BitBtnHelp,
+  // BitBtnCNL, BitBtnOK), for localisation and tests.
+  HWND Control(const std::string& name) const;
+  std::string ControlText(const std::string& name) const;
+  void SetControlText(const std::string& name, const std::string& text);
+  std::string ControlHint(const std::string& name) const;
+  void SetControlHint(const std::string& name, const std::string& hint);
+
+  // The working copies while the dialog is open.
+  const ColourScheme& WorkingColours() const { return working_; }
+  RichEdit RichEx;
+
+ protected:
+  LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
+ private:
+  void CreateControls();
+  HWND AddButton(const char* name, int id, const char* caption, const char* hint, int x, int y, DWORD style);
+  void FormShow(const FontSpec& textFont);
+  void FormRefresh();
+  void PaintPreview();
+  void ChooseColour(std::uint32_t& workingCopy);
+  void BitBtn5Click();
+  void BitBtnHelpClick();
+  void BitBtnOKClick();
+  void OnCommand(int id);
+  void DrawColourButton(const DRAWITEMSTRUCT& item);
+  COLORREF ButtonColour(int id) const;
+
+  ColourScheme working_;
+  std::optional<ColourScheme> result_;
+  bool done_ = true;
+  ColourDialog ColorDialog1;
+  HFONT dialogFont_ = nullptr;
+  HWND tooltip_ = nullptr;
+  std::map<std::string, HWND> controls_;
+  std::map<std::string, std::string> hints_;
 };
 
 }  // namespace varnock

@@ -3,6 +3,6 @@
 namespace varnock {
 
 // A REG file dropped on an INF document becomes AddReg lines of that document.
-void TFormPad::fImportDroppedReg(const std::string&) {}
+void TFormPad::fImportDroppedReg(const std::string& fileName) { fImportReg(fileName); }
 
 }  // namespace varnock

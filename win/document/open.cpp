@@ -63,6 +63,7 @@ void TFormPad::fOpenFile(const std::string& fileName) {
   }
   wasUnicode = fromUnicode;
   Rich1.SetText(text);
+  Rich1.Select(0, 0);
   saveDialogFileName = fileName;
   openDialogFileName = fileName;
   AfterDocumentChange();
@@ -74,6 +75,7 @@ void TFormPad::fOpenFile(const std::string& fileName) {
 void TFormPad::AfterDocumentChange() {
   if (fontMode == 3) FontCheck();
   else SetColour();
+  fDelStrings();
   Rich1.EmptyUndo();
   Rich1.SetModified(false);
   SetTitle();

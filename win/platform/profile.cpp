@@ -31,6 +31,12 @@ std::vector<std::string> SplitDoubleNul(const std::string& list) {
   return items;
 }
 
+std::string TrimmedBlanks(const std::string& text) {
+  const std::string::size_type begin = text.find_first_not_of(" \t");
+  if (begin == std::string::npos) return std::string();
+  return text.substr(begin, text.find_last_not_of(" \t") - begin + 1);
+}
+
 }  // namespace
 
 std::string ProfileRead(const std::string& file, const std::string& section, const std::string& key,
@@ -68,6 +74,41 @@ std::vector<std::string> ProfileKeys(const std::string& file, const std::string&
         return GetPrivateProfileStringA(section.c_str(), nullptr, "", buf, size, file.c_str());
       },
       2));
+}
+
+bool ProfileWriteFile(const std::string& file, const std::string& text) {
+  HANDLE handle = CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  bool ok = WriteFile(handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) && written == text.size();
+  // The profile functions trust their cached copy of a file only once its time is two
+  // seconds old; until then every call reads and parses the whole file again. Dating
+  // the fresh file a few seconds back keeps its read-back to one parse.
+  FILETIME now{};
+  GetSystemTimeAsFileTime(&now);
+  ULARGE_INTEGER time{};
+  time.LowPart = now.dwLowDateTime;
+  time.HighPart = now.dwHighDateTime;
+  time.QuadPart -= 3ull * 10000000ull;
+  const FILETIME earlier{time.LowPart, time.HighPart};
+  SetFileTime(handle, nullptr, nullptr, &earlier);
+  ok = CloseHandle(handle) && ok;
+  if (!ok) DeleteFileA(file.c_str());
+  return ok;
+}
+
+std::vector<std::pair<std::string, std::string>> ProfileSectionEntries(const std::string& file,
+                                                                       const std::string& section) {
+  std::vector<std::pair<std::string, std::string>> entries;
+  const std::vector<std::string> lines = SplitDoubleNul(ReadGrowing(
+      [&](char* buf, DWORD size) { return GetPrivateProfileSectionA(section.c_str(), buf, size, file.c_str()); },
+      2));
+  for (const std::string& line : lines) {
+    const std::string::size_type equals = line.find('=');
+    if (equals == std::string::npos) entries.emplace_back(TrimmedBlanks(line), std::string());
+    else entries.emplace_back(TrimmedBlanks(line.substr(0, equals)), TrimmedBlanks(line.substr(equals + 1)));
+  }
+  return entries;
 }
 
 }  // namespace varnock

@@ -37,9 +37,9 @@ TEST(RtfTest, EscapesBreaksAndColourSwitches)
                                              {5, 3, ColourRole::Error},
                                              {5, 1, ColourRole::Section},
                                              {7, 1, ColourRole::Section},
-                                             {21, 2, ColourRole::Comment}};
-    // Every break (CR LF, LF, CR) is one \par and two positions; a blank opening a
-    // line survives the blank that ends \par.
+                                             {19, 2, ColourRole::Comment}};
+    // Every break (CR LF, LF, CR) is one \par; CR LF counts two positions, a lone LF or
+    // CR one, as in the control. A blank opening a line survives the blank ending \par.
     const std::string rtf =
         BuildColourRtf("k=v\r\n[a]\n\\{}\t\xDB\x01\r\r\n ;x", ranges, kColours,
                        Font("Lucida Console", 10, 1));
@@ -47,6 +47,43 @@ TEST(RtfTest, EscapesBreaksAndColourSwitches)
                        "\\\\\\{\\}\\tab \\'db\\'01\\par \\par  \\cf2 ;x}"),
               std::string::npos)
         << rtf;
+}
+
+TEST(RtfTest, HighBytesTakeTheCallersCodePageWhenGiven)
+{
+    std::vector<char16_t> table(0x80);
+    for (std::size_t i = 0; i < table.size(); ++i) table[i] = static_cast<char16_t>(0x2500 + i);
+    table[0xDB - 0x80] = 0x2588;  // full block
+    table[0xFF - 0x80] = 0xFFFD;  // past 0x7FFF: RTF wants it signed
+    const std::string rtf =
+        BuildColourRtf("a\xDB\x01\xFF{", {}, kColours, Font("Terminal", 9, 255), &table);
+    EXPECT_NE(rtf.find("\\cf1 a\\u9608?\\'01\\u-3?\\{}"), std::string::npos) << rtf;
+    // A table of the wrong size is no table.
+    const std::vector<char16_t> broken(3);
+    EXPECT_EQ(BuildColourRtf("\xDB", {}, kColours, Font("Terminal", 9, 255), &broken),
+              BuildColourRtf("\xDB", {}, kColours, Font("Terminal", 9, 255)));
+}
+
+TEST(RtfTest, AFinalLineBreakIsKept)
+{
+    // The reader swallows the \par that ends a stream.
+    const std::string end = "\\pard\\plain\\f0\\fs20\\cf1 ";
+    auto body = [&](const std::string& text) {
+        const std::string rtf = BuildColourRtf(text, {}, kColours, Font("Lucida Console", 10, 1));
+        return rtf.substr(rtf.find(end) + end.size());
+    };
+    EXPECT_EQ(body("a"), "a}");
+    EXPECT_EQ(body("a\r\n"), "a\\par \\par }");
+    EXPECT_EQ(body("a\r\n\r\n"), "a\\par \\par \\par }");
+    EXPECT_EQ(body(""), "}");
+}
+
+TEST(RtfTest, LoneBreaksAreTold)
+{
+    EXPECT_FALSE(HasLoneLineBreak(""));
+    EXPECT_FALSE(HasLoneLineBreak("a\r\nb\r\n"));
+    EXPECT_TRUE(HasLoneLineBreak("a\r\nb\nc"));
+    EXPECT_TRUE(HasLoneLineBreak("a\rb"));
 }
 
 }  // namespace

@@ -12,19 +12,22 @@ using colour_test::RoleLetters;
 
 const std::string kMarker = ": LINE TOO LONG ERROR: ";
 
-TEST(ColourTextLinesTest, EveryLineBreakCountsTwo)
+TEST(ColourTextLinesTest, LineBreaksCountAsInTheControl)
 {
+    // CR LF counts two positions; a lone LF or CR, which the control keeps as it is
+    // given, one: positions and string indexes agree.
     const std::vector<TextLineSpan> lines = LocateTextLines("ab\r\nc\nd\re\r\n");
-    const std::vector<std::size_t> offsets = {0, 4, 7, 10, 13}, bytes = {0, 4, 6, 8, 11},
-                                   lengths = {2, 1, 1, 1, 0};
+    const std::vector<std::size_t> offsets = {0, 4, 6, 8, 11}, bytes = {0, 4, 6, 8, 11},
+                                   lengths = {2, 1, 1, 1, 0}, breaks = {2, 1, 1, 2, 0};
     ASSERT_EQ(lines.size(), 5u);
     for (std::size_t i = 0; i < 5; ++i) {
         EXPECT_EQ(lines[i].offset, offsets[i]) << i;
         EXPECT_EQ(lines[i].byteStart, bytes[i]) << i;
         EXPECT_EQ(lines[i].length, lengths[i]) << i;
+        EXPECT_EQ(lines[i].breakLength, breaks[i]) << i;
     }
     EXPECT_EQ(LocateTextLines("").size(), 1u);
-    EXPECT_EQ(ControlTextLength("ab\r\nc\nd"), 8u);
+    EXPECT_EQ(ControlTextLength("ab\r\nc\nd"), 7u);
     EXPECT_EQ(FirstTextLine("REGEDIT4\nx"), "REGEDIT4");
 }
 
@@ -34,7 +37,7 @@ TEST(TextColourTest, WholePassUsesAbsoluteOffsets)
     const TextColouring c = ColourWholeText(text, DocKind::Ini, kMarker);
     EXPECT_FALSE(c.cancelled);
     EXPECT_EQ(c.text, text);
-    EXPECT_EQ(RoleLetters(c.ranges, 0, 12), "SSS..EE...CC");
+    EXPECT_EQ(RoleLetters(c.ranges, 0, 11), "SSS..EE..CC");
     EXPECT_TRUE(ColourWholeText(text, DocKind::None, kMarker).ranges.empty());
 }
 
@@ -62,8 +65,8 @@ TEST(TextColourTest, MarkedLinesShiftWhatFollows)
     EXPECT_EQ(c.fixes[0].line, 1u);
     EXPECT_EQ(c.fixes[0].offset, 5u);
     EXPECT_EQ(c.fixes[1].line, 2u);
-    EXPECT_EQ(c.fixes[1].offset, aEnd + 2);
-    const std::size_t last = aEnd + 2 + kMarker.size() + b.size() + 2;
+    EXPECT_EQ(c.fixes[1].offset, aEnd + 1);  // after a lone LF
+    const std::size_t last = aEnd + 1 + kMarker.size() + b.size() + 2;
     EXPECT_EQ(RoleLetters(c.ranges, last, 3), "EE.");
     EXPECT_EQ(ControlTextLength(c.text), last + 3);
 }

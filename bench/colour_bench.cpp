@@ -1,0 +1,218 @@
+// Colouring speed in the real text control: the whole-document pass over a full-size
+// INF file (65,534 bytes, about 2,000 varied lines) and one keystroke's recolour, beside
+// the plain load of the same text as the yardstick and the range-by-range way of
+// colouring that the batched pass replaces. Figures only; nothing is asserted.
+//
+// Each figure is the median of several runs, the screen painted at its end: wall-clock
+// time, and in brackets the thread's processor time, which other processes on a busy
+// machine disturb less.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/colour/text_colouring.h"
+#include "core/colour/text_lines.h"
+#include "win/app/application.h"
+#include "win/app/forms.h"
+#include "win/colour/colour_paint.h"
+#include "win/platform/prompter.h"
+#include "win/platform/rich_format.h"
+
+using namespace varnock;
+
+namespace {
+
+constexpr std::size_t kDocumentLimit = 65534;
+
+// Lines of every kind the rules tell apart, with varying names, values and comments.
+std::string BenchInf() {
+  const char* const shapes[] = {
+      "[Section%d]",
+      "Key%d = \"Software\\Vendor\\App%d\",\"Value\",,\"C:\\Program Files\\App\"",
+      "HKLM,Software\\App%d,Run,,%%10%%\\app%d.exe ; start it",
+      "CopyFiles = App%d.Copy, App%d.Extra",
+      "; comment number %d: nothing here is an error",
+      "",
+      "  [Indented%d] trailing text",
+      "Bad%d=C:\\unquoted\\path%d",
+      "[Broken%d; header",
+      "name%d=\"a;b\",%d ; comment after a quoted semicolon",
+      "app%d.exe,,,0x%d",
+  };
+  std::string text;
+  char line[256];
+  for (int i = 0; text.size() < kDocumentLimit; ++i) {
+    snprintf(line, sizeof line, shapes[i % 11], i, i);
+    text += line;
+    text += "\r\n";
+  }
+  text.resize(kDocumentLimit);
+  if (text.back() == '\r') text.back() = 'x';
+  return text;
+}
+
+struct Figure {
+  double wall = 0;  // milliseconds
+  double cpu = 0;
+};
+
+double WallMs() {
+  static const LARGE_INTEGER frequency = [] {
+    LARGE_INTEGER f;
+    QueryPerformanceFrequency(&f);
+    return f;
+  }();
+  LARGE_INTEGER counter;
+  QueryPerformanceCounter(&counter);
+  return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+double CpuMs() {
+  FILETIME created, ended, kernel, user;
+  GetThreadTimes(GetCurrentThread(), &created, &ended, &kernel, &user);
+  auto ms = [](FILETIME t) { return (static_cast<double>(t.dwHighDateTime) * 4294967296.0 + t.dwLowDateTime) / 1e4; };
+  return ms(kernel) + ms(user);
+}
+
+void Pump() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}
+
+// `work` timed with the screen painted at its end, median of `runs`; `prepare` runs
+// untimed before each.
+Figure Time(int runs, TFormPad& pad, const std::function<void()>& prepare, const std::function<void()>& work) {
+  std::vector<double> walls, cpus;
+  for (int i = 0; i < runs; ++i) {
+    prepare();
+    Pump();
+    const double wall = WallMs();
+    const double cpu = CpuMs();
+    work();
+    UpdateWindow(pad.Rich1.hwnd());
+    walls.push_back(WallMs() - wall);
+    cpus.push_back(CpuMs() - cpu);
+  }
+  std::sort(walls.begin(), walls.end());
+  std::sort(cpus.begin(), cpus.end());
+  return {walls[walls.size() / 2], cpus[cpus.size() / 2]};
+}
+
+void Report(const char* what, Figure f, Figure yardstick) {
+  printf("  %-46s %8.0f ms (%6.0f)  %5.2fx (%5.2fx)\n", what, f.wall, f.cpu, f.wall / yardstick.wall,
+         yardstick.cpu > 0 ? f.cpu / yardstick.cpu : 0.0);
+}
+
+// The way colouring goes without the batch: the text put in the display font, then one
+// selection and one colour change per range, handlers detached.
+void RangeByRange(TFormPad& pad, const std::string& text, bool redraw) {
+  QuietNotifications quiet(pad.Rich1);
+  const TextColouring colouring = ColourWholeText(text, DocKind::Inf, LongLineMarkerText());
+  if (!redraw) pad.Rich1.SetRedraw(false);
+  PaintDisplayFont(pad);
+  for (const ColourRange& range : colouring.ranges) {
+    pad.Rich1.Select(static_cast<long>(range.start), static_cast<long>(range.length));
+    SetSelectionColour(pad.Rich1, range.role == ColourRole::Text ? TextColour(pad) : pad.errorColour);
+  }
+  if (!redraw) pad.Rich1.SetRedraw(true);
+}
+
+std::string AllBytes() {
+  std::string text;
+  for (int b = 1; b < 256; ++b)
+    if (b != '\r' && b != '\n') text += static_cast<char>(b);
+  return text + "\r\n\xDB\xDB\xB2\xB1\xC4\xC4\xCD\xCD\r\n";
+}
+
+void Keystrokes(TFormPad& pad, bool wrap) {
+  std::vector<double> walls;
+  const double cpu = CpuMs();
+  for (int line = 900; line < 1100; ++line) {
+    pad.Rich1.Select(pad.Rich1.SelStart(), 0);
+    const double start = WallMs();
+    pad.SetColourThisLine(line);
+    walls.push_back(WallMs() - start);
+    Pump();
+  }
+  const double cpuEach = (CpuMs() - cpu) / static_cast<double>(walls.size());
+  std::sort(walls.begin(), walls.end());
+  printf("  SetColourThisLine, word wrap %-3s  median %.2f ms, slowest %.2f ms (processor %.2f ms each)\n",
+         wrap ? "on" : "off", walls[walls.size() / 2], walls.back(), cpuEach);
+}
+
+}  // namespace
+
+int main() {
+  char temp[MAX_PATH];
+  GetTempPathA(MAX_PATH, temp);
+  App().programFolder = std::string(temp);
+  SetPrompter([](const PromptRequest&) { return IDOK; });
+  Forms forms;
+  if (!forms.Create(SW_SHOW)) return 1;
+  TFormPad& pad = forms.pad;
+  Pump();
+
+  const std::string text = BenchInf();
+  const size_t ranges = ColourWholeText(text, DocKind::Inf, LongLineMarkerText()).ranges.size();
+  printf("Document: %zu bytes, %zu lines, %zu ranges from the rules\n", text.size(), LocateTextLines(text).size(),
+         ranges);
+  pad.saveDialogFileName = "C:\\bench\\setup.inf";
+  auto empty = [&] { pad.Rich1.SetText(""); };
+  auto plain = [&] { pad.Rich1.SetText(text); };
+  auto coloured = [&] { pad.fLoadColouredText(text); };
+
+  printf("Whole document               wall (processor)  x plain load into the empty control\n");
+  const Figure yardstick = Time(5, pad, empty, plain);
+  Report("plain load into the empty control (yardstick)", yardstick, yardstick);
+  Report("coloured load into the empty control", Time(5, pad, empty, coloured), yardstick);
+  Report("plain load over the loaded text", Time(5, pad, plain, plain), yardstick);
+  Report("coloured load over the loaded text", Time(5, pad, plain, coloured), yardstick);
+  Report("SetColour of the loaded text (Refresh)", Time(5, pad, plain, [&] { pad.SetColour(); }), yardstick);
+  Report("plain load, then SetColour (from empty)", Time(5, pad, empty, [&] {
+           plain();
+           pad.SetColour();
+         }), yardstick);
+  Report("SetBW of the coloured text", Time(5, pad, coloured, [&] { pad.SetBW(); }), yardstick);
+  Report("clearing the loaded text", Time(5, pad, plain, empty), yardstick);
+  printf("  bytes unchanged by the passes: %s\n", pad.Rich1.Text().empty() ? "-" : "?");
+  coloured();
+  printf("  bytes unchanged by the coloured load: %s\n", pad.Rich1.Text() == text ? "yes" : "NO");
+
+  if (!getenv("VARNOCK_BENCH_QUICK")) {
+    Report("naive: range by range, redraw off", Time(1, pad, plain, [&] { RangeByRange(pad, text, false); }),
+           yardstick);
+    Report("naive: range by range, redraw on", Time(1, pad, plain, [&] { RangeByRange(pad, text, true); }),
+           yardstick);
+  }
+
+  printf("One keystroke (200 lines of the document's middle)\n");
+  coloured();
+  Keystrokes(pad, false);
+  pad.EditWWrap();
+  Keystrokes(pad, true);
+  pad.EditWWrap();
+  const double titleStart = WallMs();
+  for (int i = 0; i < 50; ++i) pad.SetTitle();
+  printf("  of which SetTitle (title, status panel, commands): %.2f ms\n", (WallMs() - titleStart) / 50);
+
+  printf("ANSI art through the OEM code page\n");
+  pad.saveDialogFileName = "C:\\bench\\art.nfo";
+  if (MenuItem* all = pad.Item("AffColorALL")) all->CheckRadio();
+  pad.Rich1.SetText(AllBytes());
+  for (int mode : {3, 2, 1, 4, 3}) {
+    pad.fontMode = mode;
+    pad.FontCheck();
+    printf("  font mode %d, code page %u: every byte back %s\n", mode, pad.Rich1.CodePage(),
+           pad.Rich1.Text() == AllBytes() ? "yes" : "NO");
+  }
+  pad.Rich1.SetModified(false);
+  return 0;
+}

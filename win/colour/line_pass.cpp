@@ -1,0 +1,89 @@
+// SetColourThisLine: the caret's line recoloured as the user types.
+//
+// A keystroke must cost next to nothing, so the pass sends the control few messages:
+// while word wrap is off the control's lines are the text's lines and the line is read
+// alone; with word wrap on (visual lines) it is found in the text. Word wrap itself is
+// left as it is: switching it would lay out the whole document twice per keystroke. The
+// focus stays in the text, since the key being handled has yet to reach it.
+#include <optional>
+
+#include "core/colour/file_extension.h"
+#include "core/colour/line_rules.h"
+#include "core/colour/line_runs.h"
+#include "core/colour/marker_shift.h"
+#include "core/colour/text_lines.h"
+#include "win/colour/colour_paint.h"
+#include "win/i18n/message.h"
+#include "win/platform/prompter.h"
+#include "win/platform/rich_format.h"
+
+namespace varnock {
+
+namespace {
+
+struct TextLine {
+  size_t offset;  // where it starts in the control
+  std::string text;
+};
+
+std::optional<TextLine> LineOfText(const std::string& text, size_t lineNumber) {
+  const std::vector<TextLineSpan> lines = LocateTextLines(text);
+  if (lineNumber > lines.size()) return std::nullopt;
+  const TextLineSpan& span = lines[lineNumber - 1];
+  return TextLine{span.offset, text.substr(span.byteStart, span.length)};
+}
+
+std::optional<TextLine> LineOfControl(const RichEdit& rich, size_t lineNumber) {
+  TextLine line{0, ""};
+  long start = 0;
+  if (!ReadLine(rich, static_cast<long>(lineNumber) - 1, &start, &line.text)) return std::nullopt;
+  line.offset = static_cast<size_t>(start);
+  return line;
+}
+
+}  // namespace
+
+void TFormPad::SetColourThisLine(int lineNumber) {
+  if (Rich1.tag == 0 || lineNumber < 1) return;
+  const size_t number = static_cast<size_t>(lineNumber);
+  // The text is read whole only when word wrap is on or the kind depends on it.
+  const bool wrap = WordWrapChecked(*this);
+  const bool wholeText = wrap || UpperCaseExtension(saveDialogFileName).empty();
+  const std::string text = wholeText ? Rich1.Text() : std::string();
+  if (wholeText && number > LocateTextLines(text).size()) return;
+  const DocKind kind = CurrentDocKind(*this, text);
+  if (kind == DocKind::None) return;
+
+  const std::optional<TextLine> line = wholeText ? LineOfText(text, number) : LineOfControl(Rich1, number);
+  if (!line) return;
+  const bool mayBeOverLong = kind == DocKind::Inf && line->text.size() > kInfLineLimit;
+  const LineColouring colouring = ColourLine(line->text, line->offset, kind, EntryDelimiters::OneLine,
+                                             mayBeOverLong ? LongLineMarkerText() : std::string());
+  if (colouring.overLong) ShowMessage(hwnd_, fMessage("REG_512_WARN"), MB_OK | MB_ICONERROR);
+
+  const bool modified = Rich1.Modified();
+  {
+    QuietNotifications quiet(Rich1);
+    const RichSelection before = SelectionOf(Rich1);
+    TextSelection selection{static_cast<size_t>(before.start), static_cast<size_t>(before.length)};
+    {
+      RedrawOff redrawOff(Rich1);
+      if (colouring.overLong) {
+        Rich1.Select(static_cast<long>(colouring.markerOffset), 0);
+        Rich1.ReplaceSelection(colouring.marker);
+        selection = SelectionAfterMarkers(selection, {colouring.markerOffset}, colouring.marker.size());
+      }
+      FormatOutsideUndo outsideUndo(Rich1);
+      PaintRuns(*this, LineRuns(colouring.ranges, line->offset, colouring.line.size()));
+      Rich1.Select(static_cast<long>(selection.start), static_cast<long>(selection.length));
+      // What the user types next starts in the text colour.
+      SetSelectionColour(Rich1, TextColour(*this));
+    }
+    RepaintTextRange(Rich1, static_cast<long>(line->offset), static_cast<long>(line->offset + colouring.line.size()));
+    Rich1.SetModified(modified);
+    DisableUndoEntry(*this);
+    SetTitle();
+  }
+}
+
+}  // namespace varnock
