@@ -11,7 +11,11 @@ varnock_wine_env
 unset DISPLAY
 varnock_start_xvfb || exit 1
 varnock_prepare_prefix || { varnock_stop_xvfb; exit 1; }
-wineserver -p 60 </dev/null >/dev/null 2>&1   # one server for the whole run: each Wine process then starts fast
+# One server for the whole run, so each Wine process starts fast. Wine's own services
+# start with the first program: start them here, detached from CTest's output pipes,
+# or CTest would wait for them to close those pipes.
+wineserver -p </dev/null >/dev/null 2>&1
+wine cmd /c exit </dev/null >/dev/null 2>&1
 
 # One CTest run over both builds, so the summary at the end covers every level.
 printf 'subdirs("native" "windows")\n' > "$VARNOCK_BUILD/CTestTestfile.cmake"

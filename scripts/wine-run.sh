@@ -8,6 +8,9 @@ if [ -z "${DISPLAY:-}" ]; then
   varnock_start_xvfb || exit 1
   trap varnock_stop_xvfb EXIT
 fi
+# Wine's services outlive the program; started by it they would keep its output pipes
+# open. Starting them first, detached, lets whoever reads our output see its end.
+wine cmd /c exit </dev/null >/dev/null 2>&1
 exe="$1"; shift
 cd "$(dirname "$exe")" || exit 1
 wine "$exe" "$@"
