@@ -29,38 +29,46 @@ Started StartVarnock(const std::string& argumentText, bool withArgument) {
 }
 
 namespace {
+
+// A visible top-level window of the process with the given class.
 struct Search {
   DWORD pid;
+  const char* className;
   HWND found;
 };
 
-BOOL CALLBACK FindMain(HWND hwnd, LPARAM lp) {
+BOOL CALLBACK FindTopLevel(HWND hwnd, LPARAM lp) {
   auto* search = reinterpret_cast<Search*>(lp);
   DWORD pid = 0;
   GetWindowThreadProcessId(hwnd, &pid);
   char cls[64] = "";
   GetClassNameA(hwnd, cls, sizeof cls);
-  if (pid == search->pid && std::string(cls) == "TFormPad" && IsWindowVisible(hwnd)) {
-    search->found = hwnd;
-    return FALSE;
-  }
-  return TRUE;
+  if (pid != search->pid || std::string(cls) != search->className || !IsWindowVisible(hwnd)) return TRUE;
+  // A dialog counts only when it is a message box (it has the text static).
+  if (std::string(cls) == "#32770" && !GetDlgItem(hwnd, 0xFFFF)) return TRUE;
+  search->found = hwnd;
+  return FALSE;
 }
-}  // namespace
 
-HWND WaitForMainWindow(const Started& s, DWORD timeoutMs) {
+// Waits for such a window while the process runs; nullptr on time-out or exit.
+HWND WaitForTopLevel(const Started& s, const char* className, DWORD timeoutMs) {
   const DWORD start = GetTickCount();
   while (GetTickCount() - start < timeoutMs) {
-    Search search{s.process.dwProcessId, nullptr};
-    EnumWindows(FindMain, reinterpret_cast<LPARAM>(&search));
-    if (search.found) {
-      // The title is set while the window is built; give the first paint a moment.
-      Sleep(200);
-      return search.found;
-    }
+    Search search{s.process.dwProcessId, className, nullptr};
+    EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&search));
+    if (search.found) return search.found;
     if (WaitForSingleObject(s.process.hProcess, 50) == WAIT_OBJECT_0) return nullptr;
   }
   return nullptr;
+}
+
+}  // namespace
+
+HWND WaitForMainWindow(const Started& s, DWORD timeoutMs) {
+  HWND found = WaitForTopLevel(s, "TFormPad", timeoutMs);
+  // The title is set while the window is built; give the first paint a moment.
+  if (found) Sleep(200);
+  return found;
 }
 
 std::string WindowTitle(HWND hwnd) {
@@ -87,31 +95,7 @@ void Finish(Started& s) {
   s.ok = false;
 }
 
-namespace {
-BOOL CALLBACK FindBox(HWND hwnd, LPARAM lp) {
-  auto* search = reinterpret_cast<Search*>(lp);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(hwnd, &pid);
-  char cls[64] = "";
-  GetClassNameA(hwnd, cls, sizeof cls);
-  if (pid == search->pid && std::string(cls) == "#32770" && IsWindowVisible(hwnd) && GetDlgItem(hwnd, 0xFFFF)) {
-    search->found = hwnd;
-    return FALSE;
-  }
-  return TRUE;
-}
-}  // namespace
-
-HWND WaitForMessageBox(const Started& s, DWORD timeoutMs) {
-  const DWORD start = GetTickCount();
-  while (GetTickCount() - start < timeoutMs) {
-    Search search{s.process.dwProcessId, nullptr};
-    EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
-    if (search.found) return search.found;
-    if (WaitForSingleObject(s.process.hProcess, 50) == WAIT_OBJECT_0) return nullptr;
-  }
-  return nullptr;
-}
+HWND WaitForMessageBox(const Started& s, DWORD timeoutMs) { return WaitForTopLevel(s, "#32770", timeoutMs); }
 
 std::string MessageBoxText(HWND box) {
   char text[2048] = "";
