@@ -141,6 +141,7 @@ TEST_F(ColourDialog, ControlsCarryTheirNamesCaptionsAndHints) {
   EXPECT_EQ(dialog().ControlHint("BitBtnOK"), "Exit and apply color changes to Varnock");
   EXPECT_TRUE(GetWindowLongA(dialog().Control("BitBtnOK"), GWL_STYLE) & BS_DEFPUSHBUTTON);
   EXPECT_TRUE(GetWindowLongA(dialog().Control("RichEx"), GWL_STYLE) & WS_VSCROLL);
+  EXPECT_FALSE(GetWindowLongA(dialog().Control("RichEx"), GWL_STYLE) & (WS_TABSTOP | WS_HSCROLL));
   EXPECT_TRUE(dialog().RichEx.ReadOnly());
   dialog().SetControlHint("BitBtn2", "autre");
   dialog().SetControlText("BitBtn2", "; Commentaire");

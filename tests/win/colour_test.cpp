@@ -5,6 +5,7 @@
 
 #include "core/colour/doc_kind.h"
 #include "tests/win/colour_test_support.h"
+#include "win/colour/colour_paint.h"
 #include "win/colour/escape_key.h"
 #include "win/i18n/message.h"
 
@@ -197,6 +198,27 @@ TEST_F(ColourPasses, WholePassMarksOverLongLinesAndKeepsTheCaretOnItsCharacter) 
   const std::string marker = fMessage("REG_512_FIX");
   EXPECT_EQ(pad().Rich1.Text(), marker + line + "\r\n[b]\r\n" + marker + line);
   EXPECT_EQ(pad().Rich1.SelectedText(), "b]");
+}
+
+TEST_F(ColourPasses, TextGoesInAsOneStreamAndComesBackByteForByte) {
+  std::string every;
+  for (int b = 1; b < 256; ++b)
+    if (b != '\r' && b != '\n') every += static_cast<char>(b);
+  const std::vector<ColourRange> ranges = {{0, 3, ColourRole::Section}};
+  for (const UINT codePage : {static_cast<UINT>(CP_ACP), 437u}) {
+    pad().Rich1.SetCodePage(codePage);
+    for (const std::string& text : {every, every + "\r\n", "a\r\n\r\n" + every + "\r\n\r\n", std::string()}) {
+      SCOPED_TRACE(std::to_string(codePage) + ": " + std::to_string(text.size()) + " bytes");
+      EXPECT_TRUE(LoadColouredText(pad(), text, ranges));
+      EXPECT_EQ(pad().Rich1.Text(), text);
+    }
+    // A lone LF or CR would come back as CR LF from a stream: painted range by range.
+    const std::string lone = "[s]\nk=v\rx\r\n";
+    EXPECT_FALSE(LoadColouredText(pad(), lone, {{0, 3, ColourRole::Section}, {4, 2, ColourRole::Entry}}));
+    EXPECT_EQ(pad().Rich1.Text(), lone);
+    EXPECT_EQ(Letters(0, 7), "SSS.EE.");
+  }
+  pad().Rich1.SetCodePage(CP_ACP);
 }
 
 class ColourKinds : public ColourTest {

@@ -6,7 +6,6 @@
 namespace varnock::test {
 namespace {
 
-using Sel = std::pair<long, long>;
 using EditClipboard = EditTest;
 using EditWrap = EditTest;
 

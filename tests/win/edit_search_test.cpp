@@ -13,7 +13,6 @@
 namespace varnock::test {
 namespace {
 
-using Sel = std::pair<long, long>;
 // Status panel 0's text as the window set it (the bar shows the message's CR as a blank).
 class EditSearch : public EditTest {
  protected:
@@ -142,16 +141,17 @@ TEST_F(EditSearch, ClosingTheFindDialogClearsTheMessageAndKeepsItsText) {
   Check(dialog, chx2, true);
   Press(dialog, IDOK);
   ASSERT_EQ(HintPanel(), fMessage("SEARCH_NOT_FOUND"));
+  Type(dialog, edt1, "typed, not searched");
   Press(dialog, IDCANCEL);
   Pump();
   EXPECT_FALSE(pad().FindDialog.IsOpen());
   EXPECT_FALSE(IsWindow(dialog));
   EXPECT_EQ(HintPanel(), "");
-  EXPECT_EQ(pad().FindDialog.SearchText(), "zzz");
+  EXPECT_EQ(pad().FindDialog.SearchText(), "typed, not searched");
   EXPECT_TRUE(pad().FindDialog.MatchCase());
 
   Click("FindItem");  // opens again as it was left
-  EXPECT_EQ(Typed(pad().FindDialog.hwnd(), edt1), "zzz");
+  EXPECT_EQ(Typed(pad().FindDialog.hwnd(), edt1), "typed, not searched");
   EXPECT_EQ(IsDlgButtonChecked(pad().FindDialog.hwnd(), chx2), static_cast<UINT>(BST_CHECKED));
 }
 

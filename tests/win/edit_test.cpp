@@ -1,8 +1,9 @@
 // The line commands and inserts from their menu entries, on the real text control.
 #include "tests/win/edit_test_support.h"
 
-#include <commctrl.h>
 #include <richedit.h>
+
+#include <algorithm>
 
 #include "core/display/font_mode.h"
 #include "core/edit/line_transforms.h"
@@ -10,7 +11,6 @@
 namespace varnock::test {
 namespace {
 
-using Sel = std::pair<long, long>;
 using EditLines = EditTest;
 
 // Lines 1..6; line 3 starts at 8, line 6 at 26. Positions 10..26 run from the middle of

@@ -3,11 +3,15 @@
 #include "tests/win/harness.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "win/platform/sound.h"
 
 namespace varnock::test {
+
+// A selection as start and length, as the control reports it.
+using Sel = std::pair<long, long>;
 
 // A main window whose beeps are counted instead of sounded.
 class EditTest : public FormTest {
@@ -34,7 +38,7 @@ class EditTest : public FormTest {
     pad().Rich1.Select(start, length);
   }
   std::string Text() { return pad().Rich1.Text(); }
-  std::pair<long, long> Selected() { return {pad().Rich1.SelStart(), pad().Rich1.SelLength()}; }
+  Sel Selected() { return {pad().Rich1.SelStart(), pad().Rich1.SelLength()}; }
 
   std::vector<UINT> beeps;
 };

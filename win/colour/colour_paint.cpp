@@ -70,16 +70,15 @@ void PaintDisplayFont(TFormPad& pad) {
   InvalidateRect(pad.Rich1.hwnd(), nullptr, TRUE);
 }
 
-void LoadColouredText(TFormPad& pad, const std::string& text, const std::vector<ColourRange>& ranges) {
+bool LoadColouredText(TFormPad& pad, const std::string& text, const std::vector<ColourRange>& ranges) {
   // A lone CR or LF would come back from the stream as CR LF.
   if (!HasLoneLineBreak(text)) {
     const RtfColours colours{TextColour(pad), SchemeOf(pad)};
     const std::vector<char16_t> highBytes = HighBytesOf(pad.Rich1.CodePage());
     const std::string rtf = BuildColourRtf(text, ranges, colours, pad.displayFontSpec, &highBytes);
     if (StreamInRtf(pad.Rich1, rtf) && pad.Rich1.Text() == text) {
-      // The control does not always repaint after a stream.
       InvalidateRect(pad.Rich1.hwnd(), nullptr, TRUE);
-      return;
+      return true;
     }
   }
   // The text as it is, and its colours range by range: slower, but no byte changes.
@@ -88,6 +87,7 @@ void LoadColouredText(TFormPad& pad, const std::string& text, const std::vector<
   PaintDisplayFont(pad);
   PaintRuns(pad, PaintColourRanges(ranges, ControlTextLength(text)));
   pad.Rich1.SetRedraw(true);
+  return false;
 }
 
 void PaintRuns(TFormPad& pad, const std::vector<ColourRange>& runs) {

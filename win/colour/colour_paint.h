@@ -24,9 +24,11 @@ std::string LongLineMarkerText();
 // format already: FontCheck makes it so on the emptied control, where it costs nothing;
 // on a full control it lays the whole document out once more.)
 void PaintDisplayFont(TFormPad& pad);
-// Replaces the control's text by `text` in the display font, painted with `ranges`, in
-// one load. The text's bytes come back unchanged through the control's code page.
-void LoadColouredText(TFormPad& pad, const std::string& text, const std::vector<ColourRange>& ranges);
+// Replaces the control's text by `text` in the display font, painted with `ranges`.
+// The bytes come back unchanged through the control's code page: in one RTF stream
+// (true), or, for a text the stream would change (a lone CR or LF), loaded plain and
+// painted range by range (false).
+bool LoadColouredText(TFormPad& pad, const std::string& text, const std::vector<ColourRange>& ranges);
 // Paints runs that already hold their net colours, one selection each (redraw is the
 // caller's business).
 void PaintRuns(TFormPad& pad, const std::vector<ColourRange>& runs);

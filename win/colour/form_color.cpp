@@ -76,11 +76,10 @@ void TFormColor::CreateControls() {
   SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(dialogFont_), FALSE);
   controls_["Label1"] = label;
 
-  RichEx.Create(hwnd_, kRichEx);
-  HWND preview = RichEx.hwnd();
   // Not reached with Tab; a vertical scroll bar only.
-  SetWindowLongA(preview, GWL_STYLE, GetWindowLongA(preview, GWL_STYLE) & ~(WS_TABSTOP | WS_HSCROLL));
-  SetWindowPos(preview, nullptr, 8, 40, 361, 189, SWP_NOZORDER | SWP_FRAMECHANGED);
+  RichEx.Create(hwnd_, kRichEx, 0, WS_TABSTOP | WS_HSCROLL | ES_AUTOHSCROLL);
+  HWND preview = RichEx.hwnd();
+  MoveWindow(preview, 8, 40, 361, 189, FALSE);
   RichEx.SetText(ColourPreviewSampleText());
   RichEx.SetReadOnly(true);
   controls_["RichEx"] = preview;

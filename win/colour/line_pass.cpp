@@ -80,7 +80,8 @@ void TFormPad::SetColourThisLine(int lineNumber) {
       SetSelectionColour(Rich1, TextColour(*this));
     }
     RepaintTextRange(Rich1, static_cast<long>(line->offset), static_cast<long>(line->offset + colouring.line.size()));
-    Rich1.SetModified(modified);
+    // Formatting marks the text modified; a modified text stays so anyway.
+    if (!modified) Rich1.SetModified(false);
     DisableUndoEntry(*this);
     SetTitle();
   }

@@ -9,12 +9,12 @@ namespace {
 constexpr LPARAM kTextLimit = 16 * 1024 * 1024;
 }  // namespace
 
-bool RichEdit::Create(HWND parent, int id, DWORD extraStyle) {
+bool RichEdit::Create(HWND parent, int id, DWORD extraStyle, DWORD withoutStyle) {
   static HMODULE library = LoadLibraryA("riched32.dll");
   if (!library) return false;
-  const DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | ES_MULTILINE |
-                      ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_NOHIDESEL | ES_DISABLENOSCROLL | ES_WANTRETURN |
-                      extraStyle;
+  const DWORD style = (WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | ES_MULTILINE |
+                       ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_NOHIDESEL | ES_DISABLENOSCROLL | ES_WANTRETURN |
+                       extraStyle) & ~withoutStyle;
   hwnd_ = CreateWindowExA(WS_EX_CLIENTEDGE, "RICHEDIT", "", style, 0, 0, 100, 100, parent,
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
   if (!hwnd_) return false;

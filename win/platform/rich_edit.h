@@ -10,7 +10,8 @@ namespace varnock {
 
 class RichEdit {
  public:
-  bool Create(HWND parent, int id, DWORD extraStyle = 0);
+  // `extraStyle` is added to the usual styles, `withoutStyle` taken from them.
+  bool Create(HWND parent, int id, DWORD extraStyle = 0, DWORD withoutStyle = 0);
   HWND hwnd() const { return hwnd_; }
 
   void SetCodePage(UINT codePage) { codePage_ = codePage; }

@@ -104,9 +104,9 @@ void RepaintTextRange(RichEdit& rich, long start, long end) {
   GetClientRect(rich.hwnd(), &client);
   RECT band = client;
   band.top = LineTop(rich, start);
-  // The next line starts two positions after the range's end (CR LF); past the text,
-  // the band reaches the bottom.
-  const LONG next = end + 2 <= rich.TextLength() ? LineTop(rich, end + 2) : client.bottom;
+  // The next line starts two positions after the range's end (CR LF); past the text
+  // the control gives the last line's place, and the band reaches the bottom.
+  const LONG next = LineTop(rich, end + 2);
   band.bottom = next > band.top ? next : client.bottom;
   if (band.top < client.top) band.top = client.top;
   if (band.bottom > client.bottom) band.bottom = client.bottom;
