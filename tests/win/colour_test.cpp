@@ -141,7 +141,7 @@ int GreenPixelsAt(HWND rich, long position) {
 }
 
 TEST_F(ColourPasses, ScreenShowsAWholePassEvenWhenAKeystrokeFollowsAtOnce) {
-  Load("C:\work\setup.inf", "k=v\r\n[Strings]\r\n");
+  Load("C:\\work\\setup.inf", "k=v\r\n[Strings]\r\n");
   Pump(100);
   ASSERT_EQ(GreenPixelsAt(pad().Rich1.hwnd(), 5), 0);
   pad().SetColour();

@@ -103,6 +103,10 @@ TEST_F(EditWrap, TogglingWrapsTheTextAndShowsItEverywhere) {
   EXPECT_FALSE(HasHorizontalBar(pad()));
   EXPECT_EQ(WrapPanel(pad()).text, "WRAP");
   EXPECT_FALSE(WrapPanel(pad()).raised);
+  const int wrapOnImage = pad().ToolBar.ButtonImage("ToolButtonWrap");
+  EXPECT_TRUE(pad().ToolBar.ButtonPressed("ToolButtonWrap"));
+  EXPECT_TRUE(pad().ToolBarSmall.ButtonPressed("ToolButtonWrapSmall"));
+  EXPECT_EQ(pad().ToolBarSmall.ButtonImage("ToolButtonWrapSmall"), wrapOnImage);
 
   Click("PopWrap");
   EXPECT_EQ(SendMessageA(pad().Rich1.hwnd(), EM_GETLINECOUNT, 0, 0), 1);
@@ -112,6 +116,9 @@ TEST_F(EditWrap, TogglingWrapsTheTextAndShowsItEverywhere) {
   EXPECT_TRUE(HasHorizontalBar(pad()));
   EXPECT_EQ(WrapPanel(pad()).text, "- - -");
   EXPECT_TRUE(WrapPanel(pad()).raised);
+  EXPECT_NE(pad().ToolBar.ButtonImage("ToolButtonWrap"), wrapOnImage);
+  EXPECT_FALSE(pad().ToolBar.ButtonPressed("ToolButtonWrap"));
+  EXPECT_FALSE(pad().ToolBarSmall.ButtonPressed("ToolButtonWrapSmall"));
 }
 
 }  // namespace

@@ -63,7 +63,7 @@ void TFormPad::CreateControls() {
   bevelLine = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_ETCHEDHORZ, 0, 0, 0, 2, hwnd_, nullptr,
                               GetModuleHandleA(nullptr), nullptr);
   Rich1.Create(hwnd_, kRichId);
-  SendMessageA(Rich1.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(labelVideFont), TRUE);
+  Rich1.SetFont(labelVideFont);
   SendMessageA(Rich1.hwnd(), EM_SETEVENTMASK, 0, ENM_SELCHANGE | ENM_CHANGE);
   HookTextKeys();
   StatusLine.Create(hwnd_, kStatusId);

@@ -4,9 +4,11 @@
 // defines TFormPad::fOpenFile), so the class reads as one program in small files.
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "core/display/font_spec.h"
+#include "win/edit/whole_text.h"
 #include "win/platform/menu_model.h"
 #include "win/platform/rich_edit.h"
 #include "win/platform/status_bar.h"
@@ -142,7 +144,8 @@ class TFormPad : public WindowBase {
   void CopyToolButtonHints();
   // A button of either bar by its name ("ToolButtonTest", "ToolButtonTestSmall").
   void SetToolbarButtonEnabled(const std::string& name, bool enabled);
-  // The Wrap buttons show word wrap on (a folding arrow) or off (lines running past the edge).
+  // The Wrap buttons show word wrap on (pressed, a folding arrow) or off (released, lines
+  // running past the edge).
   void SetWrapButtonImage(bool wrapOn);
   // Places the visible toolbar at the top of the client area; returns its height (0 if none).
   int LayoutToolBars();
@@ -217,6 +220,8 @@ class TFormPad : public WindowBase {
   SearchDialog ReplaceDialog{true};
   // Word wrap of the text control (off at start).
   bool wordWrap = false;
+  // The last replace-all that loaded the whole text, for Undo.
+  std::optional<WholeTextUndo> wholeTextUndo;
   // (end of editing)
 
   // --- colouring and display fonts (win/colour, win/display) -------------------------

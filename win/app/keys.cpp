@@ -91,6 +91,6 @@ void TFormPad::ShowTextPopupMenu(LPARAM where) {
   DestroyMenu(menu);
 }
 
-void TFormPad::HookTextKeys() { SetWindowSubclass(Rich1.hwnd(), RichKeyProc, 1, reinterpret_cast<DWORD_PTR>(this)); }
+void TFormPad::HookTextKeys() { Rich1.AddSubclass(RichKeyProc, 1, reinterpret_cast<DWORD_PTR>(this)); }
 
 }  // namespace varnock

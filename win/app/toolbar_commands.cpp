@@ -72,6 +72,8 @@ void TFormPad::SetWrapButtonImage(bool wrapOn) {
   const int image = wrapOn ? kImageWrapOn : kImageWrapOff;
   ToolBar.SetButtonImage("ToolButtonWrap", image);
   ToolBarSmall.SetButtonImage("ToolButtonWrapSmall", image);
+  ToolBar.SetButtonPressed("ToolButtonWrap", wrapOn);
+  ToolBarSmall.SetButtonPressed("ToolButtonWrapSmall", wrapOn);
 }
 
 }  // namespace varnock

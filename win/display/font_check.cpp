@@ -51,7 +51,7 @@ void TFormPad::FontCheck() {
     Rich1.SetCodePage(choice.font.charset == kOemCharset ? 437 : CP_ACP);
     // Cheap on the empty control; on a full one it would lay the text out again.
     SetCharFormat(Rich1, CharFormatOf(displayFontSpec), SCF_DEFAULT);
-    SendMessageA(Rich1.hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(displayFont), FALSE);
+    Rich1.SetFont(displayFont);
   }
   fLoadColouredText(text);
   Rich1.Select(start, length);

@@ -77,6 +77,7 @@ void TFormPad::AfterDocumentChange() {
   else SetColour();
   fDelStrings();
   Rich1.EmptyUndo();
+  wholeTextUndo.reset();
   Rich1.SetModified(false);
   SetTitle();
 }

@@ -5,6 +5,7 @@ namespace varnock {
 
 void TFormPad::EditUndo() {
   if (Rich1.CanUndo()) Rich1.Undo();
+  else UndoWholeTextLoad(*this);
 }
 
 void TFormPad::EditCut() { SendMessageA(Rich1.hwnd(), WM_CUT, 0, 0); }

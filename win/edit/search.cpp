@@ -4,6 +4,7 @@
 #include "win/app/form_pad.h"
 #include "win/edit/line_edit.h"
 #include "win/edit/locale_text.h"
+#include "win/edit/whole_text.h"
 #include "win/i18n/message.h"
 #include "win/platform/sound.h"
 
@@ -66,8 +67,12 @@ void TFormPad::ReplaceDialogReplace() {
                                      : ReplaceOnce(text, selection, what, with, options, LocaleUpperCaseTable());
   if (outcome.edit) {
     SetFocus(Rich1.hwnd());
-    SelectRange(Rich1, {outcome.edit->start, outcome.edit->length});
-    Rich1.ReplaceSelection(outcome.edit->text);
+    if (ReplacementTooSlow(*this, *outcome.edit)) {
+      LoadReplacedText(*this, *outcome.edit, true);
+    } else {
+      SelectRange(Rich1, {outcome.edit->start, outcome.edit->length});
+      Rich1.ReplaceSelection(outcome.edit->text);
+    }
   }
   if (outcome.select) ShowFound(*this, *outcome.select);
   if (outcome.notFound) ReportNotFound(*this);

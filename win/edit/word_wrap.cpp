@@ -14,10 +14,11 @@ void TFormPad::EditWWrap() {
   wordWrap = !wordWrap;
   Rich1.SetWordWrap(wordWrap);
   // Wrapped lines never reach past the right edge: only the vertical bar stays.
-  SendMessageA(Rich1.hwnd(), EM_SHOWSCROLLBAR, SB_HORZ, wordWrap ? FALSE : TRUE);
+  Rich1.ShowHorizontalScrollBar(!wordWrap);
   if (MenuItem* item = Item("EditWrapItem")) item->checked = wordWrap;
   if (MenuItem* item = PopupMenu.Find("PopWrap")) item->checked = wordWrap;
   RefreshMenuBar();
+  SetWrapButtonImage(wordWrap);
   StatusLine.SetText(kPanelWrap, wordWrap ? kWrapOnText : kWrapOffText);
   StatusLine.SetBevel(kPanelWrap, wordWrap ? Bevel::Lowered : Bevel::Raised);
 }

@@ -15,6 +15,7 @@ bool RichEdit::Create(HWND parent, int id, DWORD extraStyle, DWORD withoutStyle)
   const DWORD style = (WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | ES_MULTILINE |
                        ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_NOHIDESEL | ES_DISABLENOSCROLL | ES_WANTRETURN |
                        extraStyle) & ~withoutStyle;
+  style_ = style;
   hwnd_ = CreateWindowExA(WS_EX_CLIENTEDGE, "RICHEDIT", "", style, 0, 0, 100, 100, parent,
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
   if (!hwnd_) return false;
@@ -45,6 +46,8 @@ long RichEdit::TextLength() const {
 }
 
 void RichEdit::SetText(const std::string& text) {
+  Clear();
+  if (text.empty()) return;
   SETTEXTEX request{ST_DEFAULT, codePage_};
   SendMessageA(hwnd_, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&request), reinterpret_cast<LPARAM>(text.c_str()));
 }
@@ -80,10 +83,76 @@ void RichEdit::SetReadOnly(bool readOnly) { SendMessageA(hwnd_, EM_SETREADONLY, 
 bool RichEdit::CanUndo() const { return SendMessageA(hwnd_, EM_CANUNDO, 0, 0) != 0; }
 void RichEdit::Undo() { SendMessageA(hwnd_, EM_UNDO, 0, 0); }
 void RichEdit::EmptyUndo() { SendMessageA(hwnd_, EM_EMPTYUNDOBUFFER, 0, 0); }
-void RichEdit::SetWordWrap(bool wrap) { SendMessageA(hwnd_, EM_SETTARGETDEVICE, 0, wrap ? 0 : 1); }
+void RichEdit::SetWordWrap(bool wrap) {
+  wordWrap_ = wrap;
+  SendMessageA(hwnd_, EM_SETTARGETDEVICE, 0, wrap ? 0 : 1);
+}
+
 void RichEdit::SetRedraw(bool on) {
+  redraw_ = on;
   SendMessageA(hwnd_, WM_SETREDRAW, on ? TRUE : FALSE, 0);
   if (on) InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void RichEdit::SetFont(HFONT font) {
+  font_ = font;
+  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}
+
+void RichEdit::ShowHorizontalScrollBar(bool show) {
+  horizontalBar_ = show;
+  SendMessageA(hwnd_, EM_SHOWSCROLLBAR, SB_HORZ, show ? TRUE : FALSE);
+}
+
+void RichEdit::AddSubclass(SUBCLASSPROC proc, UINT_PTR id, DWORD_PTR data) {
+  subclasses_.push_back({proc, id, data});
+  SetWindowSubclass(hwnd_, proc, id, data);
+}
+
+void RichEdit::Clear() {
+  if (TextLength() > 0 && Renew()) return;
+  SETTEXTEX request{ST_DEFAULT, codePage_};
+  SendMessageA(hwnd_, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&request), reinterpret_cast<LPARAM>(""));
+}
+
+bool RichEdit::Renew() {
+  HWND old = hwnd_;
+  HWND parent = GetParent(old);
+  RECT place{};
+  GetWindowRect(old, &place);
+  MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&place), 2);
+  const DWORD now = static_cast<DWORD>(GetWindowLongA(old, GWL_STYLE));
+  const DWORD style = (style_ & ~(WS_VISIBLE | ES_READONLY)) | (now & ES_READONLY);
+  HWND fresh = CreateWindowExA(static_cast<DWORD>(GetWindowLongA(old, GWL_EXSTYLE)), "RICHEDIT", "", style,
+                               place.left, place.top, place.right - place.left, place.bottom - place.top, parent,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(GetDlgCtrlID(old))),
+                               GetModuleHandleA(nullptr), nullptr);
+  if (!fresh) return false;
+  CopySetUpTo(fresh);
+  const bool focused = GetFocus() == old;
+  hwnd_ = fresh;
+  SetWindowPos(fresh, old, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | ((now & WS_VISIBLE) ? SWP_SHOWWINDOW : 0));
+  if (focused) SetFocus(fresh);
+  DestroyWindow(old);
+  return true;
+}
+
+void RichEdit::CopySetUpTo(HWND fresh) const {
+  SendMessageA(fresh, EM_EXLIMITTEXT, 0, SendMessageA(hwnd_, EM_GETLIMITTEXT, 0, 0));
+  SendMessageA(fresh, EM_SETOPTIONS, ECOOP_SET, SendMessageA(hwnd_, EM_GETOPTIONS, 0, 0));
+  if (font_) SendMessageA(fresh, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  CHARFORMATA format{};
+  format.cbSize = sizeof format;
+  SendMessageA(hwnd_, EM_GETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+  SendMessageA(fresh, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+  SendMessageA(fresh, EM_SETTARGETDEVICE, 0, wordWrap_ ? 0 : 1);
+  SendMessageA(fresh, EM_SHOWSCROLLBAR, SB_HORZ, horizontalBar_ ? TRUE : FALSE);
+  if (!redraw_) SendMessageA(fresh, WM_SETREDRAW, FALSE, 0);
+  SendMessageA(fresh, EM_SETMODIFY, Modified() ? TRUE : FALSE, 0);
+  for (const Subclass& subclass : subclasses_) SetWindowSubclass(fresh, subclass.proc, subclass.id, subclass.data);
+  // Last, so the set-up raises no notification.
+  SendMessageA(fresh, EM_SETEVENTMASK, 0, SendMessageA(hwnd_, EM_GETEVENTMASK, 0, 0));
 }
 
 }  // namespace varnock

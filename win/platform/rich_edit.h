@@ -4,7 +4,10 @@
 // bytes never change: the ANSI code page normally, 437 while the OEM font shows.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <string>
+#include <vector>
 
 namespace varnock {
 
@@ -18,7 +21,11 @@ class RichEdit {
   UINT CodePage() const { return codePage_; }
 
   std::string Text() const;
+  // Replaces the whole text; the undo history is emptied.
   void SetText(const std::string& text);
+  // Empties the control, undo history included. A full control is replaced by a new,
+  // empty window with the same set-up (see Renew).
+  void Clear();
   long TextLength() const;
   std::string SelectedText() const;
   // Replaces the selection as typing would (undoable); the caret ends after it.
@@ -37,14 +44,38 @@ class RichEdit {
   void EmptyUndo();
   void SetWordWrap(bool wrap);
   void SetRedraw(bool on);
+  void SetFont(HFONT font);
+  void ShowHorizontalScrollBar(bool show);
+  // Subclasses the control; the subclass outlives Renew.
+  void AddSubclass(SUBCLASSPROC proc, UINT_PTR id, DWORD_PTR data);
+
+  // Puts a new, empty control window in this one's place: same parent, id, styles,
+  // place in the z-order, font and default character format, event mask, text limit,
+  // options, word wrap, scroll bars, drawing state, subclasses, modified flag and focus.
+  // Under Wine, deleting text costs time that grows with the square of the line count
+  // (seconds for a full document) while a new window costs a few milliseconds, so a
+  // whole text is never deleted from a full control. The undo history starts empty.
+  bool Renew();  // false (nothing changed) when no window could be made
 
   // The live-colouring flag: 1 lets the key handlers recolour the caret line.
   int tag = 1;
 
  private:
+  struct Subclass {
+    SUBCLASSPROC proc;
+    UINT_PTR id;
+    DWORD_PTR data;
+  };
   std::string GetTextEx(DWORD flags, long chars) const;
+  void CopySetUpTo(HWND fresh) const;
   HWND hwnd_ = nullptr;
   UINT codePage_ = CP_ACP;
+  DWORD style_ = 0;
+  HFONT font_ = nullptr;
+  bool wordWrap_ = false;
+  bool horizontalBar_ = true;
+  bool redraw_ = true;
+  std::vector<Subclass> subclasses_;
 };
 
 }  // namespace varnock

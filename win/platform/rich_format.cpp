@@ -52,6 +52,7 @@ bool StreamInRtf(RichEdit& rich, const std::string& rtf) {
   EDITSTREAM stream{};
   stream.dwCookie = reinterpret_cast<DWORD_PTR>(&source);
   stream.pfnCallback = ReadRtf;
+  rich.Clear();
   SendMessageA(rich.hwnd(), EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
   return stream.dwError == 0 && source.done == rtf.size();
 }

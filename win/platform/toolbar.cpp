@@ -124,6 +124,15 @@ bool ToolBarControl::ButtonEnabled(const std::string& name) const {
   return id && SendMessageA(hwnd_, TB_ISBUTTONENABLED, static_cast<WPARAM>(id), 0);
 }
 
+void ToolBarControl::SetButtonPressed(const std::string& name, bool pressed) {
+  if (const int id = IdOf(name)) SendMessageA(hwnd_, TB_PRESSBUTTON, static_cast<WPARAM>(id), pressed ? TRUE : FALSE);
+}
+
+bool ToolBarControl::ButtonPressed(const std::string& name) const {
+  const int id = IdOf(name);
+  return id && SendMessageA(hwnd_, TB_ISBUTTONPRESSED, static_cast<WPARAM>(id), 0);
+}
+
 void ToolBarControl::SetButtonImage(const std::string& name, int image) {
   if (const int id = IdOf(name)) SendMessageA(hwnd_, TB_CHANGEBITMAP, static_cast<WPARAM>(id), image);
 }

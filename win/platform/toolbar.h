@@ -42,6 +42,8 @@ class ToolBarControl {
   bool ButtonVisible(const std::string& name) const;
   void SetButtonEnabled(const std::string& name, bool enabled);
   bool ButtonEnabled(const std::string& name) const;
+  void SetButtonPressed(const std::string& name, bool pressed);
+  bool ButtonPressed(const std::string& name) const;
   void SetButtonImage(const std::string& name, int image);
   int ButtonImage(const std::string& name) const;
   void SetHint(const std::string& name, const std::string& hint);
