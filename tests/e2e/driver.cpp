@@ -1,6 +1,8 @@
 #include "tests/e2e/driver.h"
 
 #include <fstream>
+#include <iterator>
+#include <vector>
 
 namespace e2e {
 
@@ -109,6 +111,30 @@ bool WriteFile(const std::string& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary);
   out << bytes;
   return static_cast<bool>(out);
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void PressKeys(std::initializer_list<WORD> chord) {
+  std::vector<INPUT> inputs;
+  for (WORD key : chord) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    inputs.push_back(input);
+  }
+  for (auto key = chord.end(); key != chord.begin();) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = *--key;
+    input.ki.dwFlags = KEYEVENTF_KEYUP;
+    inputs.push_back(input);
+  }
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  Sleep(300);
 }
 
 }  // namespace e2e

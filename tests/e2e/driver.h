@@ -2,6 +2,7 @@
 // Starts Varnock.exe as a separate process and finds its windows from outside.
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 
 namespace e2e {
@@ -23,6 +24,11 @@ long WaitForExit(Started& s, DWORD timeoutMs = 15000);
 // Ends the process if still running and releases its handles.
 void Finish(Started& s);
 bool WriteFile(const std::string& path, const std::string& bytes);
+std::string ReadFile(const std::string& path);
+
+// Real key presses through the system's input queue, to the foreground window: the keys
+// go down in order and come up in reverse (VK_CONTROL, VK_MENU, 'A' is Ctrl+Alt+A).
+void PressKeys(std::initializer_list<WORD> chord);
 
 // A message box of that process, waited for; nullptr if none shows in time.
 HWND WaitForMessageBox(const Started& s, DWORD timeoutMs = 10000);
