@@ -119,6 +119,8 @@ class TFormPad : public WindowBase {
   bool fCheckUnsaved();
   // Colours, resets the [Strings] menu, empties undo and retitles after a new text.
   void AfterDocumentChange();
+  // The same for a text already loaded coloured.
+  void AfterDocumentLoad();
   void EnableCommandsByExtension();
   // The Test and Reg buttons of both toolbars follow the [Strings] menu's state.
   void SetExtensionButtonsEnabled(bool enabled);

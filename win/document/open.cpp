@@ -62,11 +62,19 @@ void TFormPad::fOpenFile(const std::string& fileName) {
     case LoadKind::EightBit: text = TextUpToFirstZero(raw); break;
   }
   wasUnicode = fromUnicode;
-  Rich1.SetText(text);
-  Rich1.Select(0, 0);
+  // The name first: the colours follow the extension.
   saveDialogFileName = fileName;
   openDialogFileName = fileName;
-  AfterDocumentChange();
+  if (fontMode == 3) {
+    // The font check reloads the text in the font it chooses, coloured.
+    Rich1.SetText(text);
+    Rich1.Select(0, 0);
+    AfterDocumentChange();
+  } else {
+    fLoadColouredText(text);
+    Rich1.Select(0, 0);
+    AfterDocumentLoad();
+  }
   fAddOldFile(fileName);
   ShowTimedStatus(fMessage("FILE_NEW"));
   Rich1.tag = 1;
@@ -75,6 +83,10 @@ void TFormPad::fOpenFile(const std::string& fileName) {
 void TFormPad::AfterDocumentChange() {
   if (fontMode == 3) FontCheck();
   else SetColour();
+  AfterDocumentLoad();
+}
+
+void TFormPad::AfterDocumentLoad() {
   fDelStrings();
   Rich1.EmptyUndo();
   wholeTextUndo.reset();
