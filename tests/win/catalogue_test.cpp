@@ -31,6 +31,28 @@ TEST_F(Catalogue, CurrentLanguageSectionIsReadAtEveryLookUp) {
   EXPECT_EQ(fMessage("FILE_NEW"), "Fichier neuf.");          // nothing is cached
 }
 
+// Look-ups are remembered only while the file keeps its time and size.
+TEST_F(Catalogue, EditedOrRemovedLanguageFileIsSeenByTheNextLookUp) {
+  pad().languageName = "Fran\xE7" "ais";
+  WriteTextFile(LanguageFile(), "[Fran\xE7" "ais]\r\nFILE_NEW=AAAA\r\n");
+  EXPECT_EQ(fMessage("FILE_NEW"), "AAAA");
+  EXPECT_EQ(fMessage("FILE_NEW"), "AAAA");
+  // The same size, saved later (a second on, so even a coarse file clock tells).
+  WriteTextFile(LanguageFile(), "[Fran\xE7" "ais]\r\nFILE_NEW=BBBB\r\n");
+  HANDLE file = CreateFileA(LanguageFile().c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  FILETIME written;
+  GetSystemTimeAsFileTime(&written);
+  ULARGE_INTEGER later{{written.dwLowDateTime, written.dwHighDateTime}};
+  later.QuadPart += 10000000;
+  written = {later.LowPart, later.HighPart};
+  SetFileTime(file, nullptr, nullptr, &written);
+  CloseHandle(file);
+  EXPECT_EQ(fMessage("FILE_NEW"), "BBBB");
+  DeleteFileA(LanguageFile().c_str());
+  EXPECT_EQ(fMessage("FILE_NEW"), "New file.");
+}
+
 TEST_F(Catalogue, EmptyOrUnreadableLanguageFilesFallBackSilently) {
   pad().languageName = "Fran\xE7" "ais";
   WriteTextFile(LanguageFile(), "");

@@ -5,6 +5,7 @@
 
 #include "core/colour/doc_kind.h"
 #include "tests/win/colour_test_support.h"
+#include "win/platform/rich_format.h"
 #include "win/colour/colour_paint.h"
 #include "win/colour/escape_key.h"
 #include "win/i18n/message.h"
@@ -71,6 +72,28 @@ TEST_F(ColourPasses, WholePassColoursAndEmptiesTheUndoHistory) {
   EXPECT_FALSE(pad().Rich1.CanUndo());
   EXPECT_FALSE(pad().Item("EditUndoItem")->enabled);
   EXPECT_EQ(PanelText(kPanelHint), "");
+}
+
+TEST_F(ColourPasses, SystemColourConstantsShowAsTheSystemColours) {
+  pad().commentColour = 0x80000000 | COLOR_HIGHLIGHT;
+  pad().SetColour();
+  EXPECT_EQ(FormatOf(pad().Rich1.hwnd(), 34, 1).crTextColor, GetSysColor(COLOR_HIGHLIGHT));
+  pad().SetBW();
+  pad().Rich1.Select(0, 0);  // a caret, as when typing
+  pad().SetColourThisLine(3);
+  EXPECT_EQ(FormatOf(pad().Rich1.hwnd(), 34, 1).crTextColor, GetSysColor(COLOR_HIGHLIGHT));
+}
+
+TEST_F(ColourPasses, KeystrokePassRepaintsALineInTheColourOfTheFirstCharacter) {
+  Load("C:\\work\\setup.inf", "[Version]\r\nk=v\r\n[Strings]\r\n");
+  pad().SetColour();
+  ASSERT_EQ(Letters(0, 9), "SSSSSSSSS");
+  pad().Rich1.Select(16, 9);
+  SetSelectionColour(pad().Rich1, GetSysColor(COLOR_WINDOWTEXT));
+  ASSERT_EQ(Letters(16, 9), ".........");
+  pad().Rich1.Select(0, 0);
+  pad().SetColourThisLine(3);
+  EXPECT_EQ(Letters(16, 9), "SSSSSSSSS");
 }
 
 TEST_F(ColourPasses, BlackAndWhiteRemovesEveryColour) {
@@ -148,6 +171,18 @@ TEST_F(ColourPasses, ScreenShowsAWholePassEvenWhenAKeystrokeFollowsAtOnce) {
   pad().SetColourThisLine(1);  // before the window had time to repaint
   Pump(100);
   EXPECT_GT(GreenPixelsAt(pad().Rich1.hwnd(), 5), 0);
+}
+
+TEST_F(ColourPasses, ScreenShowsTheLineAKeystrokeRecoloured) {
+  Load("C:\\work\\setup.inf", "k=v\r\n[Strings]\r\n");
+  pad().SetBW();
+  Pump(100);
+  ASSERT_EQ(GreenPixelsAt(pad().Rich1.hwnd(), 5), 0);
+  pad().Rich1.Select(1, 0);
+  pad().SetColourThisLine(2);
+  Pump(100);
+  EXPECT_GT(GreenPixelsAt(pad().Rich1.hwnd(), 5), 0);
+  EXPECT_EQ(pad().Rich1.SelStart(), 1);  // the caret stayed on the first line
 }
 
 TEST_F(ColourPasses, UndoAfterAKeystrokeRecolourTakesBackTheTyping) {

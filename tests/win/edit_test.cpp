@@ -167,11 +167,20 @@ TEST_F(EditLines, TheRecolouringSeesTheNewLines) {
   const COLORREF section = ColourAt(pad().Rich1, 5);
 
   pad().Rich1.Select(0, static_cast<long>(text.size()));
+  const HWND replaced = pad().Rich1.hwnd();
   Click("EditSort1");
   ASSERT_EQ(Text(), "[a]\r\nx=1\r\n");
   EXPECT_FALSE(pad().recolourPending);
   EXPECT_EQ(ColourAt(pad().Rich1, 0), section);
   EXPECT_EQ(ColourAt(pad().Rich1, 5), entry);
+  // The recolouring ran inside the old control's own replacement, which sent the
+  // selection change: that control was hidden then, and goes only once it is done.
+  EXPECT_NE(pad().Rich1.hwnd(), replaced);
+  EXPECT_TRUE(IsWindow(replaced));
+  EXPECT_FALSE(IsWindowVisible(replaced));
+  Pump(50);
+  EXPECT_FALSE(IsWindow(replaced));
+  EXPECT_EQ(FindWindowExA(pad().hwnd(), nullptr, "RICHEDIT", nullptr), pad().Rich1.hwnd());
 }
 
 }  // namespace

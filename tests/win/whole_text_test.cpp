@@ -178,5 +178,30 @@ TEST_F(WholeText, ALongReplaceAllCanBeUndone) {
   SendMessageA(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
 }
 
+TEST_F(WholeText, ReplaceAllKeepsTheColoursOfTheLinesBetweenMatches) {
+  const std::string text = "[Version]\r\nkey=old\r\n; comment\r\n[Section]\r\nbad=C:\\x\r\nname=old\r\n";
+  Load("C:\\work\\small.inf", text);
+  pad().SetColour();
+  const long between = static_cast<long>(text.find("; comment"));
+  const long length = static_cast<long>(text.find("name=")) - between;
+  const std::string before = Letters(between, length);
+  ASSERT_NE(before.find('C'), std::string::npos);
+  ASSERT_NE(before.find('S'), std::string::npos);
+  ASSERT_NE(before.find('X'), std::string::npos);
+
+  pad().Rich1.Select(0, 0);
+  Click("ReplaceItem");
+  const HWND dialog = pad().ReplaceDialog.hwnd();
+  SetDlgItemTextA(dialog, edt1, "old");
+  SetDlgItemTextA(dialog, edt2, "new");
+  SendMessageA(GetDlgItem(dialog, psh2), BM_CLICK, 0, 0);
+  ASSERT_EQ(pad().Rich1.Text().find("old"), std::string::npos);
+  EXPECT_EQ(Letters(between, length), before);
+  pad().EditUndo();
+  EXPECT_EQ(pad().Rich1.Text(), text);
+  EXPECT_EQ(Letters(between, length), before);
+  SendMessageA(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+}
+
 }  // namespace
 }  // namespace varnock::test

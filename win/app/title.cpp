@@ -7,6 +7,16 @@
 
 namespace varnock {
 
+namespace {
+
+std::string WindowTitle(HWND hwnd) {
+  std::string text(static_cast<size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
+  text.resize(static_cast<size_t>(GetWindowTextA(hwnd, &text[0], static_cast<int>(text.size()))));
+  return text;
+}
+
+}  // namespace
+
 void TFormPad::SetTitle() {
   const long length = Rich1.TextLength();
   StatusLine.SetText(kPanelMessage, SizeText(static_cast<size_t>(length)));
@@ -21,7 +31,10 @@ void TFormPad::SetTitle() {
     parts.notSavedText = fMessage("IS_NOT_SAVED");
     parts.modifiedText = fMessage("IS_MODIFIED");
   }
-  SetWindowTextA(hwnd_, TitleText(parts).c_str());
+  // Setting the same title again costs a millisecond under Wine (the window manager is
+  // told), and this runs at every recoloured keystroke.
+  const std::string title = TitleText(parts);
+  if (WindowTitle(hwnd_) != title) SetWindowTextA(hwnd_, title.c_str());
   if (parts.modified) {
     Item("EditUndoItem")->enabled = true;
     if (static_cast<size_t>(length) > kBigTextWarning)

@@ -7,6 +7,7 @@
 #include "win/platform/gdi_font.h"
 #include "win/i18n/message.h"
 #include "win/platform/rich_format.h"
+#include "win/platform/system_colour.h"
 
 namespace varnock {
 
@@ -18,15 +19,16 @@ bool Checked(TFormPad& pad, const char* name) {
 }
 
 ColourScheme SchemeOf(const TFormPad& pad) {
-  return ColourScheme{pad.commentColour, pad.errorColour, pad.sectionColour, pad.entryColour};
+  return ColourScheme{ScreenColour(pad.commentColour), ScreenColour(pad.errorColour), ScreenColour(pad.sectionColour),
+                      ScreenColour(pad.entryColour)};
 }
 
 COLORREF ColourOf(const TFormPad& pad, ColourRole role) {
   switch (role) {
-    case ColourRole::Comment: return pad.commentColour;
-    case ColourRole::Error: return pad.errorColour;
-    case ColourRole::Section: return pad.sectionColour;
-    case ColourRole::Entry: return pad.entryColour;
+    case ColourRole::Comment: return ScreenColour(pad.commentColour);
+    case ColourRole::Error: return ScreenColour(pad.errorColour);
+    case ColourRole::Section: return ScreenColour(pad.sectionColour);
+    case ColourRole::Entry: return ScreenColour(pad.entryColour);
     case ColourRole::Text: break;
   }
   return TextColour(pad);
@@ -92,9 +94,17 @@ bool LoadColouredText(TFormPad& pad, const std::string& text, const std::vector<
 
 void PaintRuns(TFormPad& pad, const std::vector<ColourRange>& runs) {
   for (const ColourRange& run : runs) {
-    pad.Rich1.Select(static_cast<long>(run.start), static_cast<long>(run.length));
+    SetSelection(pad.Rich1, {static_cast<long>(run.start), static_cast<long>(run.length)});
     SetSelectionColour(pad.Rich1, ColourOf(pad, run.role));
   }
+}
+
+bool PaintRunsInPlace(TFormPad& pad, const std::vector<ColourRange>& runs) {
+  std::vector<RangeColour> coloured;
+  coloured.reserve(runs.size());
+  for (const ColourRange& run : runs)
+    coloured.push_back({static_cast<long>(run.start), static_cast<long>(run.length), ColourOf(pad, run.role)});
+  return SetRangeColoursInPlace(pad.Rich1, coloured);
 }
 
 bool WordWrapChecked(TFormPad& pad) { return Checked(pad, "EditWrapItem"); }

@@ -32,6 +32,9 @@ bool LoadColouredText(TFormPad& pad, const std::string& text, const std::vector<
 // Paints runs that already hold their net colours, one selection each (redraw is the
 // caller's business).
 void PaintRuns(TFormPad& pad, const std::vector<ColourRange>& runs);
+// The same without touching the selection, runs already in their colour left alone,
+// and the control repainting what changed; false when the control cannot do it.
+bool PaintRunsInPlace(TFormPad& pad, const std::vector<ColourRange>& runs);
 
 // Word wrap as the Edit menu shows it.
 bool WordWrapChecked(TFormPad& pad);

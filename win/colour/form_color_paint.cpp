@@ -4,6 +4,7 @@
 #include "core/colour/text_lines.h"
 #include "win/colour/form_color.h"
 #include "win/platform/rich_format.h"
+#include "win/platform/system_colour.h"
 
 namespace varnock {
 
@@ -11,10 +12,10 @@ namespace {
 
 COLORREF PreviewColour(const ColourScheme& scheme, ColourRole role) {
   switch (role) {
-    case ColourRole::Comment: return scheme.comment;
-    case ColourRole::Error: return scheme.error;
-    case ColourRole::Section: return scheme.section;
-    case ColourRole::Entry: return scheme.entry;
+    case ColourRole::Comment: return ScreenColour(scheme.comment);
+    case ColourRole::Error: return ScreenColour(scheme.error);
+    case ColourRole::Section: return ScreenColour(scheme.section);
+    case ColourRole::Entry: return ScreenColour(scheme.entry);
     case ColourRole::Text: break;
   }
   return GetSysColor(COLOR_WINDOWTEXT);
@@ -23,10 +24,10 @@ COLORREF PreviewColour(const ColourScheme& scheme, ColourRole role) {
 }  // namespace
 
 COLORREF TFormColor::ButtonColour(int id) const {
-  if (id == GetDlgCtrlID(Control("BitBtn1"))) return working_.section;
-  if (id == GetDlgCtrlID(Control("BitBtn2"))) return working_.comment;
-  if (id == GetDlgCtrlID(Control("BitBtn3"))) return working_.entry;
-  return working_.error;
+  if (id == GetDlgCtrlID(Control("BitBtn1"))) return ScreenColour(working_.section);
+  if (id == GetDlgCtrlID(Control("BitBtn2"))) return ScreenColour(working_.comment);
+  if (id == GetDlgCtrlID(Control("BitBtn3"))) return ScreenColour(working_.entry);
+  return ScreenColour(working_.error);
 }
 
 // Each colour button writes its caption in the colour it chooses.

@@ -1,6 +1,7 @@
 // SetColourThisLine: the caret's line recoloured as the user types.
 //
-// A keystroke must cost next to nothing, so the pass sends the control few messages:
+// A keystroke must cost next to nothing, so the pass sends the control few messages,
+// past its subclasses, and colours the line's runs without moving the selection:
 // while word wrap is off the control's lines are the text's lines and the line is read
 // alone; with word wrap on (visual lines) it is found in the text. Word wrap itself is
 // left as it is: switching it would lay out the whole document twice per keystroke. The
@@ -41,6 +42,37 @@ std::optional<TextLine> LineOfControl(const RichEdit& rich, size_t lineNumber) {
   return line;
 }
 
+// Through the selection, drawing held and only the line's band repainted: for a
+// control without the text object model, and when a marker goes in.
+void PaintLineThroughSelection(TFormPad& pad, const TextLine& line, const LineColouring& colouring) {
+  RichEdit& rich = pad.Rich1;
+  const RichSelection before = SelectionOf(rich);
+  TextSelection selection{static_cast<size_t>(before.start), static_cast<size_t>(before.length)};
+  {
+    RedrawOff redrawOff(rich);
+    if (colouring.overLong) {
+      rich.Select(static_cast<long>(colouring.markerOffset), 0);
+      rich.ReplaceSelection(colouring.marker);
+      selection = SelectionAfterMarkers(selection, {colouring.markerOffset}, colouring.marker.size());
+    }
+    FormatOutsideUndo outsideUndo(rich);
+    PaintRuns(pad, LineRuns(colouring.ranges, line.offset, colouring.line.size()));
+    SetSelection(rich, {static_cast<long>(selection.start), static_cast<long>(selection.length)});
+    // What the user types next starts in the text colour.
+    SetSelectionColour(rich, TextColour(pad));
+  }
+  RepaintTextRange(rich, static_cast<long>(line.offset), static_cast<long>(line.offset + colouring.line.size()));
+}
+
+// The selection left where it is, runs already right left alone, and the control
+// repainting what changed; false when the control cannot do it.
+bool PaintLineInPlace(TFormPad& pad, const TextLine& line, const LineColouring& colouring) {
+  FormatOutsideUndo outsideUndo(pad.Rich1);
+  if (!PaintRunsInPlace(pad, LineRuns(colouring.ranges, line.offset, colouring.line.size()))) return false;
+  SetSelectionColour(pad.Rich1, TextColour(pad));
+  return true;
+}
+
 }  // namespace
 
 void TFormPad::SetColourThisLine(int lineNumber) {
@@ -61,30 +93,15 @@ void TFormPad::SetColourThisLine(int lineNumber) {
                                              mayBeOverLong ? LongLineMarkerText() : std::string());
   if (colouring.overLong) ShowMessage(hwnd_, fMessage("REG_512_WARN"), MB_OK | MB_ICONERROR);
 
-  const bool modified = Rich1.Modified();
+  QuietNotifications quiet(Rich1);
   {
-    QuietNotifications quiet(Rich1);
-    const RichSelection before = SelectionOf(Rich1);
-    TextSelection selection{static_cast<size_t>(before.start), static_cast<size_t>(before.length)};
-    {
-      RedrawOff redrawOff(Rich1);
-      if (colouring.overLong) {
-        Rich1.Select(static_cast<long>(colouring.markerOffset), 0);
-        Rich1.ReplaceSelection(colouring.marker);
-        selection = SelectionAfterMarkers(selection, {colouring.markerOffset}, colouring.marker.size());
-      }
-      FormatOutsideUndo outsideUndo(Rich1);
-      PaintRuns(*this, LineRuns(colouring.ranges, line->offset, colouring.line.size()));
-      Rich1.Select(static_cast<long>(selection.start), static_cast<long>(selection.length));
-      // What the user types next starts in the text colour.
-      SetSelectionColour(Rich1, TextColour(*this));
-    }
-    RepaintTextRange(Rich1, static_cast<long>(line->offset), static_cast<long>(line->offset + colouring.line.size()));
     // Formatting marks the text modified; a modified text stays so anyway.
-    if (!modified) Rich1.SetModified(false);
-    DisableUndoEntry(*this);
-    SetTitle();
+    KeepModifiedFlag keepModified(Rich1);
+    if (colouring.overLong || !PaintLineInPlace(*this, *line, colouring))
+      PaintLineThroughSelection(*this, *line, colouring);
   }
+  DisableUndoEntry(*this);
+  SetTitle();
 }
 
 }  // namespace varnock

@@ -67,7 +67,10 @@ void TFormPad::ReplaceDialogReplace() {
                                      : ReplaceOnce(text, selection, what, with, options, LocaleUpperCaseTable());
   if (outcome.edit) {
     SetFocus(Rich1.hwnd());
-    if (ReplacementTooSlow(*this, *outcome.edit)) {
+    // Replace all loads the whole new text: one replacement of the stretch from the first
+    // match to the last would give the lines between them one colour (the stretch's first
+    // character's), and a replacement per match costs a control call each.
+    if (ReplaceDialog.ReplaceAllPressed()) {
       LoadReplacedText(*this, *outcome.edit, true);
     } else {
       SelectRange(Rich1, {outcome.edit->start, outcome.edit->length});

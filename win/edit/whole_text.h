@@ -23,7 +23,7 @@ bool ReplacementTooSlow(TFormPad& pad, const TextReplacement& change);
 // UndoWholeTextLoad. The selection is the caller's.
 void LoadReplacedText(TFormPad& pad, const TextReplacement& change, bool undoable);
 
-// The text before and after a whole-text load, so Undo can take the load back.
+// The text before and after a whole-text load (replace all), so Undo can take it back.
 struct WholeTextUndo {
   std::string before;
   std::string after;

@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <map>
+#include <utility>
+
 #include "core/app/version_text.h"
 #include "core/i18n/catalogue.h"
 #include "win/app/application.h"
@@ -20,6 +23,44 @@ std::string CurrentLanguage() {
   return form->languageName;
 }
 
+// What the language file was when last read: its look-ups are answered from memory
+// while it keeps its time and size (texts edited on disk are seen at the next look-up),
+// and without the profile functions at all while there is no file.
+struct FileStamp {
+  bool exists = false;
+  FILETIME written{};
+  DWORD sizeLow = 0;
+  DWORD sizeHigh = 0;
+  bool operator==(const FileStamp& o) const {
+    return exists == o.exists && CompareFileTime(&written, &o.written) == 0 && sizeLow == o.sizeLow &&
+           sizeHigh == o.sizeHigh;
+  }
+};
+
+FileStamp StampOf(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return {};
+  return {true, data.ftLastWriteTime, data.nFileSizeLow, data.nFileSizeHigh};
+}
+
+std::string LanguageFileValue(const std::string& section, const std::string& key) {
+  static std::string path;
+  static FileStamp stamp;
+  static std::map<std::pair<std::string, std::string>, std::string> values;
+  const std::string file = LanguageFile();
+  const FileStamp now = StampOf(file);
+  if (!now.exists) return kLocSentinel;
+  if (file != path || !(now == stamp)) {
+    values.clear();
+    path = file;
+    stamp = now;
+  }
+  const auto name = std::make_pair(section, key);
+  const auto known = values.find(name);
+  if (known != values.end()) return known->second;
+  return values[name] = ProfileRead(file, section, key, kLocSentinel);
+}
+
 std::string VersionText() { return fGetFileVersion(ProgramFile(), false); }
 
 void ReportVersionError(const char* where) {
@@ -34,7 +75,7 @@ std::string LanguageFile() { return ProgramFolder() + "VarnockLng.ini"; }
 std::string fMessage(const std::string& key) {
   if (key == kKeyTitle) return "Varnock v" + VersionText();
   if (key == kKeyVersion) return VersionText();
-  return ResolveMessage(key, ProfileRead(LanguageFile(), CurrentLanguage(), key, kLocSentinel));
+  return ResolveMessage(key, LanguageFileValue(CurrentLanguage(), key));
 }
 
 std::string fGetFileVersion(const std::string& path, bool whole) {

@@ -7,6 +7,46 @@ namespace varnock {
 namespace {
 // Well above every document limit, so the size warnings can be seen.
 constexpr LPARAM kTextLimit = 16 * 1024 * 1024;
+constexpr UINT_PTR kBusySubclass = 0x52454E57;
+constexpr const char* kBusyProperty = "VarnockMessagesInProgress";
+
+UINT RetireMessage() {
+  static const UINT message = RegisterWindowMessageA("VarnockRetireTextControl");
+  return message;
+}
+
+// Counts the messages the control is in the middle of, and ends a retired control once
+// its own messages are done.
+LRESULT CALLBACK TrackMessages(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
+  if (msg == RetireMessage()) {
+    DestroyWindow(hwnd);
+    return 0;
+  }
+  if (msg == WM_NCDESTROY) {
+    RemovePropA(hwnd, kBusyProperty);
+    return DefSubclassProc(hwnd, msg, wp, lp);
+  }
+  const auto depth = reinterpret_cast<INT_PTR>(GetPropA(hwnd, kBusyProperty));
+  SetPropA(hwnd, kBusyProperty, reinterpret_cast<HANDLE>(depth + 1));
+  const LRESULT result = DefSubclassProc(hwnd, msg, wp, lp);
+  if (depth == 0) RemovePropA(hwnd, kBusyProperty);
+  else SetPropA(hwnd, kBusyProperty, reinterpret_cast<HANDLE>(depth));
+  return result;
+}
+
+void TrackMessagesOf(HWND hwnd) { SetWindowSubclass(hwnd, TrackMessages, kBusySubclass, 0); }
+
+bool InOwnMessage(HWND hwnd) { return GetPropA(hwnd, kBusyProperty) != nullptr; }
+
+// A control that is inside one of its own messages (a notification it sent led to its
+// replacement) must not be destroyed under its feet: it is hidden, silenced and put last
+// now, and destroyed once the messages it is in are done.
+void Retire(HWND old) {
+  SendMessageA(old, EM_SETEVENTMASK, 0, 0);
+  SetWindowLongPtrA(old, GWLP_ID, 0);
+  SetWindowPos(old, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_HIDEWINDOW);
+  PostMessageA(old, RetireMessage(), 0, 0);
+}
 }  // namespace
 
 bool RichEdit::Create(HWND parent, int id, DWORD extraStyle, DWORD withoutStyle) {
@@ -19,6 +59,7 @@ bool RichEdit::Create(HWND parent, int id, DWORD extraStyle, DWORD withoutStyle)
   hwnd_ = CreateWindowExA(WS_EX_CLIENTEDGE, "RICHEDIT", "", style, 0, 0, 100, 100, parent,
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
   if (!hwnd_) return false;
+  TrackMessagesOf(hwnd_);
   SendMessageA(hwnd_, EM_EXLIMITTEXT, 0, kTextLimit);
   SetWordWrap(false);
   return true;
@@ -134,11 +175,13 @@ bool RichEdit::Renew() {
   SetWindowPos(fresh, old, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | ((now & WS_VISIBLE) ? SWP_SHOWWINDOW : 0));
   if (focused) SetFocus(fresh);
-  DestroyWindow(old);
+  if (InOwnMessage(old)) Retire(old);
+  else DestroyWindow(old);
   return true;
 }
 
 void RichEdit::CopySetUpTo(HWND fresh) const {
+  TrackMessagesOf(fresh);
   SendMessageA(fresh, EM_EXLIMITTEXT, 0, SendMessageA(hwnd_, EM_GETLIMITTEXT, 0, 0));
   SendMessageA(fresh, EM_SETOPTIONS, ECOOP_SET, SendMessageA(hwnd_, EM_GETOPTIONS, 0, 0));
   if (font_) SendMessageA(fresh, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);

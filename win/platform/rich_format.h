@@ -7,15 +7,33 @@
 #include <richedit.h>
 
 #include <string>
+#include <vector>
 
 #include "win/platform/rich_edit.h"
 
 namespace varnock {
 
+// A message straight to the control's own window procedure, past the subclasses hooked
+// on it (they watch keys, characters, the mouse and the context menu, never what goes
+// through here). Under Wine a subclass looks its chain up in the window's properties,
+// a trip to the server at every message: about 0.1 ms, where the control itself takes a
+// microsecond for most messages. `wide` calls the Unicode procedure (no text mapping).
+LRESULT SendToControl(const RichEdit& rich, UINT message, WPARAM wParam, LPARAM lParam, bool wide = false);
+
 // `which` is SCF_DEFAULT, SCF_ALL or SCF_SELECTION.
 void SetCharFormat(RichEdit& rich, const CHARFORMATA& format, WPARAM which);
 // Colour of the selection (of the insertion point when nothing is selected).
 void SetSelectionColour(RichEdit& rich, COLORREF colour);
+// Colours ranges through the control's text object model, which leaves the selection
+// and the caret where they are (no caret moved, hidden and shown at each range) and
+// repaints only what changed, later; ranges already in their colour are left alone.
+// False when the control offers no such model.
+struct RangeColour {
+  long start;
+  long length;
+  COLORREF colour;
+};
+bool SetRangeColoursInPlace(RichEdit& rich, const std::vector<RangeColour>& ranges);
 // The format of the selection; with nothing selected, of the insertion point.
 CHARFORMATA SelectionCharFormat(const RichEdit& rich);
 // The colour of the character at `position` (selects it; the caller restores).
@@ -86,5 +104,20 @@ struct RichSelection {
   long length = 0;
 };
 RichSelection SelectionOf(const RichEdit& rich);
+void SetSelection(RichEdit& rich, RichSelection selection);
+
+// Formatting marks the text modified: while alive, what formats the text leaves the
+// modified flag as it was (a modified text stays so anyway).
+class KeepModifiedFlag {
+ public:
+  explicit KeepModifiedFlag(RichEdit& rich);
+  ~KeepModifiedFlag();
+  KeepModifiedFlag(const KeepModifiedFlag&) = delete;
+  KeepModifiedFlag& operator=(const KeepModifiedFlag&) = delete;
+
+ private:
+  RichEdit& rich_;
+  bool modified_;
+};
 
 }  // namespace varnock
