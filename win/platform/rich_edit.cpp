@@ -2,13 +2,34 @@
 
 #include <richedit.h>
 
+#include <unordered_map>
+
 namespace varnock {
 
 namespace {
 // Well above every document limit, so the size warnings can be seen.
 constexpr LPARAM kTextLimit = 16 * 1024 * 1024;
 constexpr UINT_PTR kBusySubclass = 0x52454E57;
-constexpr const char* kBusyProperty = "VarnockMessagesInProgress";
+
+// How many messages each control window is in the middle of.
+std::unordered_map<HWND, int>& MessagesInProgress() {
+  static std::unordered_map<HWND, int> counts;
+  return counts;
+}
+
+class InProgress {
+ public:
+  explicit InProgress(HWND hwnd) : hwnd_(hwnd) { ++MessagesInProgress()[hwnd_]; }
+  ~InProgress() {
+    auto found = MessagesInProgress().find(hwnd_);
+    if (found != MessagesInProgress().end() && --found->second <= 0) MessagesInProgress().erase(found);
+  }
+  InProgress(const InProgress&) = delete;
+  InProgress& operator=(const InProgress&) = delete;
+
+ private:
+  HWND hwnd_;
+};
 
 UINT RetireMessage() {
   static const UINT message = RegisterWindowMessageA("VarnockRetireTextControl");
@@ -22,21 +43,13 @@ LRESULT CALLBACK TrackMessages(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_P
     DestroyWindow(hwnd);
     return 0;
   }
-  if (msg == WM_NCDESTROY) {
-    RemovePropA(hwnd, kBusyProperty);
-    return DefSubclassProc(hwnd, msg, wp, lp);
-  }
-  const auto depth = reinterpret_cast<INT_PTR>(GetPropA(hwnd, kBusyProperty));
-  SetPropA(hwnd, kBusyProperty, reinterpret_cast<HANDLE>(depth + 1));
-  const LRESULT result = DefSubclassProc(hwnd, msg, wp, lp);
-  if (depth == 0) RemovePropA(hwnd, kBusyProperty);
-  else SetPropA(hwnd, kBusyProperty, reinterpret_cast<HANDLE>(depth));
-  return result;
+  const InProgress inProgress(hwnd);
+  return DefSubclassProc(hwnd, msg, wp, lp);
 }
 
 void TrackMessagesOf(HWND hwnd) { SetWindowSubclass(hwnd, TrackMessages, kBusySubclass, 0); }
 
-bool InOwnMessage(HWND hwnd) { return GetPropA(hwnd, kBusyProperty) != nullptr; }
+bool InOwnMessage(HWND hwnd) { return MessagesInProgress().count(hwnd) != 0; }
 
 // A control that is inside one of its own messages (a notification it sent led to its
 // replacement) must not be destroyed under its feet: it is hidden, silenced and put last
@@ -48,6 +61,18 @@ void Retire(HWND old) {
   PostMessageA(old, RetireMessage(), 0, 0);
 }
 }  // namespace
+
+long RichEdit::messagesSent = 0;
+
+LRESULT RichEdit::Send(UINT message, WPARAM wParam, LPARAM lParam, bool wide) const {
+  ++messagesSent;
+  const InProgress inProgress(hwnd_);
+  if (wide)
+    return CallWindowProcW(reinterpret_cast<WNDPROC>(GetClassLongPtrW(hwnd_, GCLP_WNDPROC)), hwnd_, message, wParam,
+                           lParam);
+  return CallWindowProcA(reinterpret_cast<WNDPROC>(GetClassLongPtrA(hwnd_, GCLP_WNDPROC)), hwnd_, message, wParam,
+                         lParam);
+}
 
 bool RichEdit::Create(HWND parent, int id, DWORD extraStyle, DWORD withoutStyle) {
   static HMODULE library = LoadLibraryA("riched32.dll");
@@ -73,7 +98,7 @@ std::string RichEdit::GetTextEx(DWORD flags, long chars) const {
   request.cb = static_cast<DWORD>(buffer.size());
   request.flags = flags;
   request.codepage = codePage_;
-  const LRESULT got = SendMessageA(hwnd_, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request),
+  const LRESULT got = Send(EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request),
                                    reinterpret_cast<LPARAM>(&buffer[0]));
   buffer.resize(got > 0 ? static_cast<size_t>(got) : 0);
   return buffer;
@@ -83,7 +108,7 @@ std::string RichEdit::Text() const { return GetTextEx(GT_DEFAULT, TextLength());
 
 long RichEdit::TextLength() const {
   GETTEXTLENGTHEX request{GTL_PRECISE | GTL_NUMCHARS, codePage_};
-  return static_cast<long>(SendMessageA(hwnd_, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&request), 0));
+  return static_cast<long>(Send(EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&request), 0));
 }
 
 void RichEdit::SetText(const std::string& text) {
@@ -102,28 +127,28 @@ void RichEdit::ReplaceSelection(const std::string& text) {
 
 long RichEdit::SelStart() const {
   CHARRANGE range{};
-  SendMessageA(hwnd_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+  Send(EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
   return range.cpMin;
 }
 
 long RichEdit::SelLength() const {
   CHARRANGE range{};
-  SendMessageA(hwnd_, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+  Send(EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
   return range.cpMax - range.cpMin;
 }
 
 void RichEdit::Select(long start, long length) {
   CHARRANGE range{start, start + length};
-  SendMessageA(hwnd_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+  Send(EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
 }
 
-bool RichEdit::Modified() const { return SendMessageA(hwnd_, EM_GETMODIFY, 0, 0) != 0; }
-void RichEdit::SetModified(bool modified) { SendMessageA(hwnd_, EM_SETMODIFY, modified ? TRUE : FALSE, 0); }
+bool RichEdit::Modified() const { return Send(EM_GETMODIFY, 0, 0) != 0; }
+void RichEdit::SetModified(bool modified) { Send(EM_SETMODIFY, modified ? TRUE : FALSE, 0); }
 bool RichEdit::ReadOnly() const { return (GetWindowLongA(hwnd_, GWL_STYLE) & ES_READONLY) != 0; }
 void RichEdit::SetReadOnly(bool readOnly) { SendMessageA(hwnd_, EM_SETREADONLY, readOnly ? TRUE : FALSE, 0); }
-bool RichEdit::CanUndo() const { return SendMessageA(hwnd_, EM_CANUNDO, 0, 0) != 0; }
+bool RichEdit::CanUndo() const { return Send(EM_CANUNDO, 0, 0) != 0; }
 void RichEdit::Undo() { SendMessageA(hwnd_, EM_UNDO, 0, 0); }
-void RichEdit::EmptyUndo() { SendMessageA(hwnd_, EM_EMPTYUNDOBUFFER, 0, 0); }
+void RichEdit::EmptyUndo() { Send(EM_EMPTYUNDOBUFFER, 0, 0); }
 void RichEdit::SetWordWrap(bool wrap) {
   wordWrap_ = wrap;
   SendMessageA(hwnd_, EM_SETTARGETDEVICE, 0, wrap ? 0 : 1);

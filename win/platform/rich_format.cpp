@@ -5,20 +5,10 @@
 
 namespace varnock {
 
-LRESULT SendToControl(const RichEdit& rich, UINT message, WPARAM wParam, LPARAM lParam, bool wide) {
-  const HWND hwnd = rich.hwnd();
-  if (wide) {
-    const auto procedure = reinterpret_cast<WNDPROC>(GetClassLongPtrW(hwnd, GCLP_WNDPROC));
-    return CallWindowProcW(procedure, hwnd, message, wParam, lParam);
-  }
-  const auto procedure = reinterpret_cast<WNDPROC>(GetClassLongPtrA(hwnd, GCLP_WNDPROC));
-  return CallWindowProcA(procedure, hwnd, message, wParam, lParam);
-}
-
 void SetCharFormat(RichEdit& rich, const CHARFORMATA& format, WPARAM which) {
   CHARFORMATA copy = format;
   copy.cbSize = sizeof copy;
-  SendToControl(rich, EM_SETCHARFORMAT, which, reinterpret_cast<LPARAM>(&copy));
+  rich.Send(EM_SETCHARFORMAT, which, reinterpret_cast<LPARAM>(&copy));
 }
 
 void SetSelectionColour(RichEdit& rich, COLORREF colour) {
@@ -26,7 +16,7 @@ void SetSelectionColour(RichEdit& rich, COLORREF colour) {
   format.cbSize = sizeof format;
   format.dwMask = CFM_COLOR;
   format.crTextColor = colour;
-  SendToControl(rich, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+  rich.Send(EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
 }
 
 namespace {
@@ -47,7 +37,7 @@ struct Released {
 // One range object moved over the ranges, and the font bound to it.
 bool SetRangeColoursInPlace(RichEdit& rich, const std::vector<RangeColour>& ranges) {
   Released<IRichEditOle> ole;
-  if (!SendToControl(rich, EM_GETOLEINTERFACE, 0, reinterpret_cast<LPARAM>(&ole.p)) || !ole.p) return false;
+  if (!rich.Send(EM_GETOLEINTERFACE, 0, reinterpret_cast<LPARAM>(&ole.p)) || !ole.p) return false;
   Released<ITextDocument> document;
   if (FAILED(ole.p->QueryInterface(kTextDocument, reinterpret_cast<void**>(&document.p))) || !document.p)
     return false;
@@ -67,7 +57,7 @@ bool SetRangeColoursInPlace(RichEdit& rich, const std::vector<RangeColour>& rang
 CHARFORMATA SelectionCharFormat(const RichEdit& rich) {
   CHARFORMATA format{};
   format.cbSize = sizeof format;
-  SendToControl(rich, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+  rich.Send(EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
   return format;
 }
 
@@ -106,22 +96,22 @@ bool StreamInRtf(RichEdit& rich, const std::string& rtf) {
 }
 
 QuietNotifications::QuietNotifications(RichEdit& rich)
-    : rich_(rich), mask_(SendToControl(rich, EM_GETEVENTMASK, 0, 0)) {
-  SendToControl(rich_, EM_SETEVENTMASK, 0, 0);
+    : rich_(rich), mask_(rich.Send(EM_GETEVENTMASK, 0, 0)) {
+  rich_.Send(EM_SETEVENTMASK, 0, 0);
 }
 
-QuietNotifications::~QuietNotifications() { SendToControl(rich_, EM_SETEVENTMASK, 0, mask_); }
+QuietNotifications::~QuietNotifications() { rich_.Send(EM_SETEVENTMASK, 0, mask_); }
 
 RedrawOff::RedrawOff(RichEdit& rich) : rich_(rich) {
   if (GetUpdateRect(rich_.hwnd(), nullptr, FALSE)) {
     pending_ = CreateRectRgn(0, 0, 0, 0);
     GetUpdateRgn(rich_.hwnd(), pending_, FALSE);
   }
-  SendToControl(rich_, WM_SETREDRAW, FALSE, 0);
+  rich_.Send(WM_SETREDRAW, FALSE, 0);
 }
 
 RedrawOff::~RedrawOff() {
-  SendToControl(rich_, WM_SETREDRAW, TRUE, 0);
+  rich_.Send(WM_SETREDRAW, TRUE, 0);
   if (!pending_) return;
   InvalidateRgn(rich_.hwnd(), pending_, TRUE);
   DeleteObject(pending_);
@@ -133,16 +123,16 @@ constexpr WPARAM kUndoLimit = 100;
 }  // namespace
 
 // With a limit of 0 the control records no step and keeps the steps it has.
-FormatOutsideUndo::FormatOutsideUndo(RichEdit& rich) : rich_(rich) { SendToControl(rich_, EM_SETUNDOLIMIT, 0, 0); }
+FormatOutsideUndo::FormatOutsideUndo(RichEdit& rich) : rich_(rich) { rich_.Send(EM_SETUNDOLIMIT, 0, 0); }
 
-FormatOutsideUndo::~FormatOutsideUndo() { SendToControl(rich_, EM_SETUNDOLIMIT, kUndoLimit, 0); }
+FormatOutsideUndo::~FormatOutsideUndo() { rich_.Send(EM_SETUNDOLIMIT, kUndoLimit, 0); }
 
 namespace {
 
 // Top of the line holding `position`, in client coordinates (rich edit 1.0 form).
 LONG LineTop(const RichEdit& rich, long position) {
   POINTL point{};
-  SendToControl(rich, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&point), position);
+  rich.Send(EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&point), position);
   return point.y;
 }
 
@@ -163,29 +153,29 @@ void RepaintTextRange(RichEdit& rich, long start, long end) {
 }
 
 long FirstVisibleLine(const RichEdit& rich) {
-  return static_cast<long>(SendToControl(rich, EM_GETFIRSTVISIBLELINE, 0, 0));
+  return static_cast<long>(rich.Send(EM_GETFIRSTVISIBLELINE, 0, 0));
 }
 
 void ScrollToFirstLine(RichEdit& rich, long line) {
   const long now = FirstVisibleLine(rich);
-  if (now != line) SendToControl(rich, EM_LINESCROLL, 0, line - now);
+  if (now != line) rich.Send(EM_LINESCROLL, 0, line - now);
 }
 
 long LineCount(const RichEdit& rich) {
-  return static_cast<long>(SendToControl(rich, EM_GETLINECOUNT, 0, 0));
+  return static_cast<long>(rich.Send(EM_GETLINECOUNT, 0, 0));
 }
 
 bool ReadLine(const RichEdit& rich, long line, long* start, std::string* text) {
-  *start = static_cast<long>(SendToControl(rich, EM_LINEINDEX, static_cast<WPARAM>(line), 0));
+  *start = static_cast<long>(rich.Send(EM_LINEINDEX, static_cast<WPARAM>(line), 0));
   text->clear();
   if (*start < 0) return false;
-  const long length = static_cast<long>(SendToControl(rich, EM_LINELENGTH, static_cast<WPARAM>(*start), 0));
+  const long length = static_cast<long>(rich.Send(EM_LINELENGTH, static_cast<WPARAM>(*start), 0));
   if (length <= 0) return true;
   // EM_GETLINE takes the buffer size in its first word; the last line may come with a
   // line-end mark, which the length leaves out.
   std::wstring wide(static_cast<size_t>(length) + 2, L'\0');
   *reinterpret_cast<WORD*>(&wide[0]) = static_cast<WORD>(wide.size());
-  const LRESULT got = SendToControl(rich, EM_GETLINE, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(&wide[0]), true);
+  const LRESULT got = rich.Send(EM_GETLINE, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(&wide[0]), true);
   wide.resize(static_cast<size_t>(got <= 0 ? 0 : got < length ? got : length));
   if (wide.empty()) return true;
   text->assign(wide.size() * 2, '\0');
@@ -197,20 +187,20 @@ bool ReadLine(const RichEdit& rich, long line, long* start, std::string* text) {
 
 RichSelection SelectionOf(const RichEdit& rich) {
   CHARRANGE range{};
-  SendToControl(rich, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+  rich.Send(EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
   return {range.cpMin, range.cpMax - range.cpMin};
 }
 
 void SetSelection(RichEdit& rich, RichSelection selection) {
   CHARRANGE range{selection.start, selection.start + selection.length};
-  SendToControl(rich, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+  rich.Send(EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
 }
 
 KeepModifiedFlag::KeepModifiedFlag(RichEdit& rich)
-    : rich_(rich), modified_(SendToControl(rich, EM_GETMODIFY, 0, 0) != 0) {}
+    : rich_(rich), modified_(rich.Send(EM_GETMODIFY, 0, 0) != 0) {}
 
 KeepModifiedFlag::~KeepModifiedFlag() {
-  if (!modified_) SendToControl(rich_, EM_SETMODIFY, FALSE, 0);
+  if (!modified_) rich_.Send(EM_SETMODIFY, FALSE, 0);
 }
 
 }  // namespace varnock

@@ -13,13 +13,6 @@
 
 namespace varnock {
 
-// A message straight to the control's own window procedure, past the subclasses hooked
-// on it (they watch keys, characters, the mouse and the context menu, never what goes
-// through here). Under Wine a subclass looks its chain up in the window's properties,
-// a trip to the server at every message: about 0.1 ms, where the control itself takes a
-// microsecond for most messages. `wide` calls the Unicode procedure (no text mapping).
-LRESULT SendToControl(const RichEdit& rich, UINT message, WPARAM wParam, LPARAM lParam, bool wide = false);
-
 // `which` is SCF_DEFAULT, SCF_ALL or SCF_SELECTION.
 void SetCharFormat(RichEdit& rich, const CHARFORMATA& format, WPARAM which);
 // Colour of the selection (of the insertion point when nothing is selected).
