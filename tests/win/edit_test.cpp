@@ -178,6 +178,10 @@ TEST_F(EditLines, TheRecolouringSeesTheNewLines) {
   EXPECT_NE(pad().Rich1.hwnd(), replaced);
   EXPECT_TRUE(IsWindow(replaced));
   EXPECT_FALSE(IsWindowVisible(replaced));
+  // A character the system had already addressed to it reaches the new control.
+  pad().Rich1.Select(0, 0);
+  SendMessageA(replaced, WM_CHAR, 'z', 0x00000001);
+  EXPECT_EQ(Text(), "z[a]\r\nx=1\r\n");
   Pump(50);
   EXPECT_FALSE(IsWindow(replaced));
   EXPECT_EQ(FindWindowExA(pad().hwnd(), nullptr, "RICHEDIT", nullptr), pad().Rich1.hwnd());

@@ -3,6 +3,7 @@
 #include <richedit.h>
 
 #include <unordered_map>
+#include <unordered_set>
 
 namespace varnock {
 
@@ -36,18 +37,32 @@ UINT RetireMessage() {
   return message;
 }
 
+// Controls replaced while inside one of their own messages, still waiting to go.
+std::unordered_set<HWND>& RetiredControls() {
+  static std::unordered_set<HWND> retired;
+  return retired;
+}
+
+bool IsKeyInput(UINT msg) {
+  return msg == WM_KEYDOWN || msg == WM_KEYUP || msg == WM_CHAR || msg == WM_SYSKEYDOWN || msg == WM_SYSKEYUP ||
+         msg == WM_SYSCHAR || msg == WM_IME_CHAR;
+}
+
 // Counts the messages the control is in the middle of, and ends a retired control once
-// its own messages are done.
-LRESULT CALLBACK TrackMessages(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
+// its own messages are done. A character the system had already addressed to a retired
+// control (translated from a key it received) goes to its successor.
+LRESULT CALLBACK TrackMessages(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
   if (msg == RetireMessage()) {
     DestroyWindow(hwnd);
     return 0;
   }
+  if (msg == WM_NCDESTROY) RetiredControls().erase(hwnd);
+  const HWND successor = reinterpret_cast<const RichEdit*>(data)->hwnd();
+  if (IsKeyInput(msg) && successor != hwnd && RetiredControls().count(hwnd) != 0)
+    return SendMessageA(successor, msg, wp, lp);
   const InProgress inProgress(hwnd);
   return DefSubclassProc(hwnd, msg, wp, lp);
 }
-
-void TrackMessagesOf(HWND hwnd) { SetWindowSubclass(hwnd, TrackMessages, kBusySubclass, 0); }
 
 bool InOwnMessage(HWND hwnd) { return MessagesInProgress().count(hwnd) != 0; }
 
@@ -55,6 +70,7 @@ bool InOwnMessage(HWND hwnd) { return MessagesInProgress().count(hwnd) != 0; }
 // replacement) must not be destroyed under its feet: it is hidden, silenced and put last
 // now, and destroyed once the messages it is in are done.
 void Retire(HWND old) {
+  RetiredControls().insert(old);
   SendMessageA(old, EM_SETEVENTMASK, 0, 0);
   SetWindowLongPtrA(old, GWLP_ID, 0);
   SetWindowPos(old, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_HIDEWINDOW);
@@ -72,6 +88,10 @@ LRESULT RichEdit::Send(UINT message, WPARAM wParam, LPARAM lParam, bool wide) co
                            lParam);
   return CallWindowProcA(reinterpret_cast<WNDPROC>(GetClassLongPtrA(hwnd_, GCLP_WNDPROC)), hwnd_, message, wParam,
                          lParam);
+}
+
+void RichEdit::TrackMessagesOf(HWND hwnd) const {
+  SetWindowSubclass(hwnd, TrackMessages, kBusySubclass, reinterpret_cast<DWORD_PTR>(this));
 }
 
 bool RichEdit::Create(HWND parent, int id, DWORD extraStyle, DWORD withoutStyle) {

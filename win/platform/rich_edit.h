@@ -78,6 +78,8 @@ class RichEdit {
   };
   std::string GetTextEx(DWORD flags, long chars) const;
   void CopySetUpTo(HWND fresh) const;
+  // Counts the window's messages in progress and hands stray keys of a retired window on.
+  void TrackMessagesOf(HWND hwnd) const;
   HWND hwnd_ = nullptr;
   UINT codePage_ = CP_ACP;
   DWORD style_ = 0;
