@@ -13,7 +13,7 @@ namespace varnock {
 COLORREF FontTextColour(const FontSpec& font);
 
 LOGFONTA LogFontOf(const FontSpec& font);
-// A font spec from a chosen LOGFONT and colour; the size is rounded to whole points.
+// The font description (FontSpec) of a chosen LOGFONT and colour; the size is rounded to whole points.
 FontSpec FontSpecOf(const LOGFONTA& logFont, COLORREF colour);
 HFONT CreateFontOf(const FontSpec& font);
 
