@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_support.h"
 #include "core/colour/text_colouring.h"
 #include "core/colour/text_lines.h"
 #include "win/app/application.h"
@@ -26,6 +27,9 @@
 using namespace varnock;
 
 namespace {
+
+using bench::NowMs;
+using bench::Pump;
 
 constexpr std::size_t kDocumentLimit = 65534;
 
@@ -61,30 +65,11 @@ struct Figure {
   double cpu = 0;
 };
 
-double WallMs() {
-  static const LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER counter;
-  QueryPerformanceCounter(&counter);
-  return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 double CpuMs() {
   FILETIME created, ended, kernel, user;
   GetThreadTimes(GetCurrentThread(), &created, &ended, &kernel, &user);
   auto ms = [](FILETIME t) { return (static_cast<double>(t.dwHighDateTime) * 4294967296.0 + t.dwLowDateTime) / 1e4; };
   return ms(kernel) + ms(user);
-}
-
-void Pump() {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
 }
 
 // `work` timed with the screen painted at its end, median of `runs`; `prepare` runs
@@ -94,11 +79,11 @@ Figure Time(int runs, TFormPad& pad, const std::function<void()>& prepare, const
   for (int i = 0; i < runs; ++i) {
     prepare();
     Pump();
-    const double wall = WallMs();
+    const double wall = NowMs();
     const double cpu = CpuMs();
     work();
     UpdateWindow(pad.Rich1.hwnd());
-    walls.push_back(WallMs() - wall);
+    walls.push_back(NowMs() - wall);
     cpus.push_back(CpuMs() - cpu);
   }
   std::sort(walls.begin(), walls.end());
@@ -158,10 +143,10 @@ void Keystrokes(TFormPad& pad, bool wrap, bool typed) {
     }
     pad.Rich1.Select(pad.Rich1.SelStart(), 0);
     Pump();
-    const double start = WallMs();
+    const double start = NowMs();
     const double cpu = CpuMs();
     pad.SetColourThisLine(line);
-    walls.push_back(WallMs() - start);
+    walls.push_back(NowMs() - start);
     cpus.push_back(CpuMs() - cpu);
     Pump();
   }
@@ -182,12 +167,12 @@ void TypedCharacters(TFormPad& pad) {
   for (int line = 900; line < 1100; ++line) {
     pad.Rich1.Select(static_cast<long>(SendMessageA(rich, EM_LINEINDEX, line - 1, 0)), 0);
     Pump();
-    const double start = WallMs();
+    const double start = NowMs();
     SendMessageA(rich, WM_KEYDOWN, 'X', 0x002D0001);
     SendMessageA(rich, WM_CHAR, 'x', 0x002D0001);
     SendMessageA(rich, WM_KEYUP, 'X', 0xC02D0001);
     UpdateWindow(rich);
-    walls.push_back(WallMs() - start);
+    walls.push_back(NowMs() - start);
     Pump();
   }
   std::sort(walls.begin(), walls.end());
@@ -197,9 +182,9 @@ void TypedCharacters(TFormPad& pad) {
     std::vector<double> times;
     for (int i = 0; i < 50; ++i) {
       Pump();
-      const double start = WallMs();
+      const double start = NowMs();
       work();
-      times.push_back(WallMs() - start);
+      times.push_back(NowMs() - start);
     }
     std::sort(times.begin(), times.end());
     printf("    of which %-44s median %.2f ms\n", what, times[times.size() / 2]);
@@ -265,18 +250,18 @@ int main() {
     // What one message to the control costs on this machine, for scale: through the
     // window's subclasses (as input arrives) and straight to the control (as the
     // program's requests go).
-    const double start = WallMs();
+    const double start = NowMs();
     for (int i = 0; i < 1000; ++i) SendMessageA(pad.Rich1.hwnd(), EM_GETMODIFY, 0, 0);
-    const double middle = WallMs();
+    const double middle = NowMs();
     for (int i = 0; i < 1000; ++i) pad.Rich1.Modified();
-    const double selections = WallMs();
+    const double selections = NowMs();
     for (int i = 0; i < 200; ++i) pad.Rich1.Select(1000 + i % 2, 0);
     printf("  for scale: a request that changes nothing %.3f ms through the subclasses, %.4f ms straight to the "
            "control; a selection %.3f ms\n",
-           (middle - start) / 1000, (selections - middle) / 1000, (WallMs() - selections) / 200);
-    const double null = WallMs();
+           (middle - start) / 1000, (selections - middle) / 1000, (NowMs() - selections) / 200);
+    const double null = NowMs();
     for (int i = 0; i < 1000; ++i) SendMessageA(pad.hwnd(), WM_NULL, 0, 0);
-    printf("  WM_NULL to the main window: %.3f ms\n", (WallMs() - null) / 1000);
+    printf("  WM_NULL to the main window: %.3f ms\n", (NowMs() - null) / 1000);
   }
   coloured();
   Keystrokes(pad, false, false);
@@ -288,15 +273,15 @@ int main() {
   Keystrokes(pad, true, false);
   Keystrokes(pad, true, true);
   pad.EditWWrap();
-  const double titleStart = WallMs();
+  const double titleStart = NowMs();
   for (int i = 0; i < 50; ++i) pad.SetTitle();
-  printf("  of which SetTitle (title, status panel, commands): %.2f ms\n", (WallMs() - titleStart) / 50);
+  printf("  of which SetTitle (title, status panel, commands): %.2f ms\n", (NowMs() - titleStart) / 50);
   std::vector<double> naive;
   for (int line = 900; line < 1000; ++line) {
-    const double start = WallMs();
+    const double start = NowMs();
     NaiveKeystroke(pad, line);
     UpdateWindow(pad.Rich1.hwnd());
-    naive.push_back(WallMs() - start);
+    naive.push_back(NowMs() - start);
     Pump();
   }
   std::sort(naive.begin(), naive.end());

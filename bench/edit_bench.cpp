@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_support.h"
 #include "win/app/application.h"
 #include "win/app/forms.h"
 #include "win/platform/prompter.h"
@@ -26,6 +27,9 @@
 using namespace varnock;
 
 namespace {
+
+using bench::NowMs;
+using bench::Pump;
 
 constexpr std::size_t kDocumentLimit = 65534;
 constexpr int kRuns = 5;
@@ -40,13 +44,6 @@ struct MessageCount {
 };
 MessageCount g_count;
 
-double NowMs() {
-  LARGE_INTEGER frequency, now;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&now);
-  return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 // Follows the control into every new window (RichEdit::AddSubclass).
 LRESULT CALLBACK CountingSubclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
   ++g_count.all;
@@ -57,14 +54,6 @@ LRESULT CALLBACK CountingSubclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UIN
   const LRESULT result = DefSubclassProc(hwnd, msg, wp, lp);
   g_count.replaceMs += NowMs() - start;
   return result;
-}
-
-void Pump() {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
 }
 
 // INF-looking lines of random keys and values: at most `size` bytes and `maxLines` lines.

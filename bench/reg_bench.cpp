@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_support.h"
 #include "core/inftools/reg_profile.h"
 #include "win/app/application.h"
 #include "win/app/forms.h"
@@ -21,28 +22,11 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double MillisecondsSince(Clock::time_point start) {
-  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double Median(std::vector<double> times) {
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
-}
-
-std::string HexBytes(unsigned seed, int count) {
-  static const char digits[] = "0123456789abcdef";
-  std::string out;
-  for (int i = 0; i < count; ++i) {
-    const unsigned byte = (seed * 2654435761u + static_cast<unsigned>(i) * 40503u) >> 13 & 0xFF;
-    if (i) out += ',';
-    out += digits[byte >> 4];
-    out += digits[byte & 15];
-  }
-  return out;
-}
+using bench::Clock;
+using bench::HexBytes;
+using bench::Median;
+using bench::MillisecondsSince;
+using bench::Pump;
 
 // Keys of ten values each, of the types a registry export holds.
 std::string GeneratedExport(int values) {
@@ -67,14 +51,6 @@ std::string GeneratedExport(int values) {
 void Write(const std::string& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary);
   out << bytes;
-}
-
-void Pump() {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
 }
 
 struct Timings {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_support.h"
 #include "core/inftools/empty_parent_keys.h"
 #include "core/inftools/inf_text.h"
 #include "core/inftools/reg_profile.h"
@@ -15,24 +16,10 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using bench::Clock;
+using bench::MillisecondsSince;
 
-double MillisecondsSince(Clock::time_point start) {
-  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-std::string HexBytes(unsigned seed, int count) {
-  static const char digits[] = "0123456789abcdef";
-  std::string out;
-  for (int i = 0; i < count; ++i) {
-    const unsigned byte = (seed * 2654435761u + static_cast<unsigned>(i) * 40503u) >> 13 & 0xFF;
-    if (i) out += ',';
-    if (i && i % 20 == 0) out += "\\\r\n  ";
-    out += digits[byte >> 4];
-    out += digits[byte & 15];
-  }
-  return out;
-}
+std::string HexBytes(unsigned seed, int count) { return bench::HexBytes(seed, count, 20); }
 
 // 200 keys in a tree (every fifth key has no values), 10 values each of mixed types.
 std::string GeneratedExport(int* valueCount) {
