@@ -30,10 +30,13 @@ std::string Typed(HWND dialog, int id) {
   return text;
 }
 
-POINT TopLeft(HWND window) {
+// The window's top-left corner is where the dialog was to go.
+::testing::AssertionResult At(HWND window, DialogPosition place) {
   RECT r{};
   GetWindowRect(window, &r);
-  return {r.left, r.top};
+  if (r.left == place.x && r.top == place.y) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "at " << r.left << "," << r.top << " instead of " << place.x << ","
+                                       << place.y;
 }
 
 // Where the dialogs are to go, from the window's and the control's rectangles.
@@ -97,8 +100,7 @@ TEST_F(EditSearch, DialogsOpenWhereTheWindowSaysAndHandTheirTextOver) {
   Click("FindItem");
   ASSERT_TRUE(pad().FindDialog.IsOpen());
   const DialogPosition find = Expected(pad(), FindDialogPlace);
-  EXPECT_EQ(TopLeft(pad().FindDialog.hwnd()).x, find.x);
-  EXPECT_EQ(TopLeft(pad().FindDialog.hwnd()).y, find.y);
+  EXPECT_TRUE(At(pad().FindDialog.hwnd(), find));
   EXPECT_EQ(pad().ReplaceDialog.SearchText(), "alpha");
 
   // The replace dialog opens with its own text, which the open find dialog then shows.
@@ -106,8 +108,7 @@ TEST_F(EditSearch, DialogsOpenWhereTheWindowSaysAndHandTheirTextOver) {
   Click("ReplaceItem");
   ASSERT_TRUE(pad().ReplaceDialog.IsOpen());
   const DialogPosition replace = Expected(pad(), ReplaceDialogPlace);
-  EXPECT_EQ(TopLeft(pad().ReplaceDialog.hwnd()).x, replace.x);
-  EXPECT_EQ(TopLeft(pad().ReplaceDialog.hwnd()).y, replace.y);
+  EXPECT_TRUE(At(pad().ReplaceDialog.hwnd(), replace));
   EXPECT_EQ(Typed(pad().ReplaceDialog.hwnd(), edt1), "beta");
   EXPECT_EQ(Typed(pad().FindDialog.hwnd(), edt1), "beta");
 
@@ -122,8 +123,7 @@ TEST_F(EditSearch, FindNextWithNoSearchTextOpensTheFindDialog) {
   Click("FindNextItem");
   ASSERT_TRUE(pad().FindDialog.IsOpen());
   const DialogPosition at = Expected(pad(), FindNextDialogPlace);
-  EXPECT_EQ(TopLeft(pad().FindDialog.hwnd()).x, at.x);
-  EXPECT_EQ(TopLeft(pad().FindDialog.hwnd()).y, at.y);
+  EXPECT_TRUE(At(pad().FindDialog.hwnd(), at));
   EXPECT_TRUE(beeps.empty());
   EXPECT_EQ(Selected(), Sel(1, 0));
 

@@ -51,28 +51,21 @@ bool ToolBarControl::Create(HWND parent, const ToolBarImages& images, SIZE butto
 
 void ToolBarControl::AddButton(const std::string& name, int image, const std::string& hint,
                                std::function<void()> onClick) {
-  const Button button{name, static_cast<int>(buttons_.size()) + 1, hint, std::move(onClick)};
+  Insert({name, static_cast<int>(buttons_.size()) + 1, hint, std::move(onClick)}, image, BTNS_BUTTON);
+}
+
+void ToolBarControl::AddSeparator(const std::string& name) {
+  Insert({name, static_cast<int>(buttons_.size()) + 1, "", nullptr}, kSeparatorWidth, BTNS_SEP);
+}
+
+// `image` is a separator's width.
+void ToolBarControl::Insert(const Button& button, int image, BYTE style) {
   TBBUTTON control{};
   control.iBitmap = image;
   control.idCommand = button.id;
   control.fsState = TBSTATE_ENABLED;
-  control.fsStyle = BTNS_BUTTON;
+  control.fsStyle = style;
   control.iString = -1;
-  Insert(button, control);
-}
-
-void ToolBarControl::AddSeparator(const std::string& name) {
-  const Button button{name, static_cast<int>(buttons_.size()) + 1, "", nullptr};
-  TBBUTTON control{};
-  control.iBitmap = kSeparatorWidth;
-  control.idCommand = button.id;
-  control.fsState = TBSTATE_ENABLED;
-  control.fsStyle = BTNS_SEP;
-  control.iString = -1;
-  Insert(button, control);
-}
-
-void ToolBarControl::Insert(const Button& button, const TBBUTTON& control) {
   buttons_.push_back(button);
   SendMessageA(hwnd_, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&control));
 }

@@ -77,7 +77,7 @@ class ToolBarControl {
   const Button* Find(const std::string& name) const;
   const Button* FindById(int id) const;
   int IdOf(const std::string& name) const;
-  void Insert(const Button& button, const TBBUTTON& control);
+  void Insert(const Button& button, int image, BYTE style);
   void HoverAt(POINT clientPoint);
   bool HandleToolTip(NMHDR* header);
   static LRESULT CALLBACK Subclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
