@@ -157,10 +157,7 @@ TEST_F(EditSearch, ClosingTheFindDialogClearsTheMessageAndKeepsItsText) {
 
 TEST_F(EditSearch, ReplaceFirstSelectsTheMatchThenReplacesIt) {
   Load("xa ya", 0);
-  Click("ReplaceItem");
-  const HWND dialog = pad().ReplaceDialog.hwnd();
-  Type(dialog, edt1, "A");
-  Type(dialog, edt2, "bc");
+  const HWND dialog = OpenReplaceDialog(pad(), "A", "bc");
   Press(dialog, psh1);  // the selection is not the search text: only find
   EXPECT_EQ(Text(), "xa ya");
   EXPECT_EQ(Selected(), Sel(1, 1));
@@ -183,10 +180,7 @@ TEST_F(EditSearch, ReplaceFirstSelectsTheMatchThenReplacesIt) {
 
 TEST_F(EditSearch, ReplaceAllOfAByAaEndsAfterTheLastOne) {
   Load("a b a\r\nca", 2);
-  Click("ReplaceItem");
-  const HWND dialog = pad().ReplaceDialog.hwnd();
-  Type(dialog, edt1, "a");
-  Type(dialog, edt2, "aa");
+  const HWND dialog = OpenReplaceDialog(pad(), "a", "aa");
   Press(dialog, psh2);
   EXPECT_EQ(Text(), "a b aa\r\ncaa");  // from the caret on only
   EXPECT_EQ(Selected(), Sel(9, 2));
@@ -203,10 +197,7 @@ TEST_F(EditSearch, ReplaceAllOfAByAaEndsAfterTheLastOne) {
 
 TEST_F(EditSearch, ReplaceAcceptsTheSelectedWholeWord) {
   Load("cat scat cat", 0, 3);
-  Click("ReplaceItem");
-  const HWND dialog = pad().ReplaceDialog.hwnd();
-  Type(dialog, edt1, "cat");
-  Type(dialog, edt2, "dog");
+  const HWND dialog = OpenReplaceDialog(pad(), "cat", "dog");
   Check(dialog, chx1, true);
   Press(dialog, psh1);
   EXPECT_EQ(Text(), "dog scat cat");
@@ -240,10 +231,7 @@ struct TagRecorder {
 
 TEST_F(EditSearch, SearchesRunWithLiveColouringOff) {
   Load("a b a b", 0);
-  Click("ReplaceItem");
-  const HWND dialog = pad().ReplaceDialog.hwnd();
-  Type(dialog, edt1, "b");
-  Type(dialog, edt2, "c");
+  const HWND dialog = OpenReplaceDialog(pad(), "b", "c");
   const TagRecorder recorder(pad());
   Press(dialog, IDOK);
   Press(dialog, psh1);

@@ -2,6 +2,8 @@
 // Helpers shared by the editing tests: menu clicks, the control's text and selection.
 #include "tests/win/harness.h"
 
+#include <dlgs.h>
+
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,6 +14,16 @@ namespace varnock::test {
 
 // A selection as start and length, as the control reports it.
 using Sel = std::pair<long, long>;
+
+// Opens the replace dialog from its menu entry and types the two texts into it.
+inline HWND OpenReplaceDialog(TFormPad& pad, const std::string& what, const std::string& with) {
+  MenuItem* item = pad.Item("ReplaceItem");
+  item->onClick(*item);
+  const HWND dialog = pad.ReplaceDialog.hwnd();
+  SetDlgItemTextA(dialog, edt1, what.c_str());
+  SetDlgItemTextA(dialog, edt2, with.c_str());
+  return dialog;
+}
 
 // A main window whose beeps are counted instead of sounded.
 class EditTest : public FormTest {

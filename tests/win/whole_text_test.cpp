@@ -12,6 +12,7 @@
 
 #include "core/edit/line_commands.h"
 #include "tests/win/colour_test_support.h"
+#include "tests/win/edit_test_support.h"
 #include "win/edit/locale_text.h"
 #include "win/platform/rich_format.h"
 #include "win/platform/sound.h"
@@ -138,10 +139,7 @@ TEST_F(WholeText, ALongReplaceAllCanBeUndone) {
   const std::string text = LongInf(2000);
   Load("C:\\work\\long.inf", text);
   pad().Rich1.Select(3, 0);
-  Click("ReplaceItem");
-  const HWND dialog = pad().ReplaceDialog.hwnd();
-  SetDlgItemTextA(dialog, edt1, "e");
-  SetDlgItemTextA(dialog, edt2, "#");
+  const HWND dialog = OpenReplaceDialog(pad(), "e", "#");
   const HWND before = pad().Rich1.hwnd();
   SendMessageA(GetDlgItem(dialog, psh2), BM_CLICK, 0, 0);
 
@@ -190,10 +188,7 @@ TEST_F(WholeText, ReplaceAllKeepsTheColoursOfTheLinesBetweenMatches) {
   ASSERT_NE(before.find('X'), std::string::npos);
 
   pad().Rich1.Select(0, 0);
-  Click("ReplaceItem");
-  const HWND dialog = pad().ReplaceDialog.hwnd();
-  SetDlgItemTextA(dialog, edt1, "old");
-  SetDlgItemTextA(dialog, edt2, "new");
+  const HWND dialog = OpenReplaceDialog(pad(), "old", "new");
   SendMessageA(GetDlgItem(dialog, psh2), BM_CLICK, 0, 0);
   ASSERT_EQ(pad().Rich1.Text().find("old"), std::string::npos);
   EXPECT_EQ(Letters(between, length), before);
