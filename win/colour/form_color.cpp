@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "core/colour/preview_rules.h"
+#include "win/about/help.h"
 #include "win/app/application.h"
 #include "win/platform/gdi_font.h"
 #include "win/platform/rich_format.h"
@@ -182,7 +183,7 @@ void TFormColor::BitBtn5Click() {
   FormRefresh();
 }
 
-void TFormColor::BitBtnHelpClick() { WinHelpA(hwnd_, App().helpFile.c_str(), HELP_CONTEXT, 1); }
+void TFormColor::BitBtnHelpClick() { ShowHelp(hwnd_, kHelpContents); }
 
 void TFormColor::BitBtnOKClick() {
   result_ = working_;
