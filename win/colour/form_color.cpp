@@ -56,7 +56,7 @@ HWND TFormColor::AddButton(const char* name, int id, const char* caption, const 
                                 kButtonHeight, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                 GetModuleHandleA(nullptr), nullptr);
   SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(dialogFont_), FALSE);
-  controls_[name] = button;
+  controls_.Add(hwnd_, name, button);
   SetControlHint(name, hint);
   return button;
 }
@@ -66,16 +66,13 @@ void TFormColor::CreateControls() {
   dialogFont.face = "MS Sans Serif";
   dialogFont.pointSize = 8;
   dialogFont_ = CreateFontOf(dialogFont);
-  tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, GetModuleHandleA(nullptr),
-                             nullptr);
 
   HWND label = CreateWindowExA(0, "STATIC",
                                "If default colors provided by Varnock don't suit you, you can now modify them as needed.",
                                WS_CHILD | WS_VISIBLE | SS_LEFT, 8, 8, 361, 28, hwnd_,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kLabel1)), GetModuleHandleA(nullptr), nullptr);
   SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(dialogFont_), FALSE);
-  controls_["Label1"] = label;
+  controls_.Add(hwnd_, "Label1", label);
 
   // Not reached with Tab; a vertical scroll bar only.
   RichEx.Create(hwnd_, kRichEx, 0, WS_TABSTOP | WS_HSCROLL | ES_AUTOHSCROLL);
@@ -83,7 +80,7 @@ void TFormColor::CreateControls() {
   MoveWindow(preview, 8, 40, 361, 189, FALSE);
   RichEx.SetText(ColourPreviewSampleText());
   RichEx.SetReadOnly(true);
-  controls_["RichEx"] = preview;
+  controls_.Add(hwnd_, "RichEx", preview);
   SetControlHint("RichEx", "Preview selected colors");
 
   const int top = 237;
@@ -98,39 +95,11 @@ void TFormColor::CreateControls() {
   AddButton("BitBtnOK", IDOK, "OK", "Exit and apply color changes to Varnock", 281, bottom, BS_DEFPUSHBUTTON);
 }
 
-HWND TFormColor::Control(const std::string& name) const {
-  const auto found = controls_.find(name);
-  return found == controls_.end() ? nullptr : found->second;
-}
-
-std::string TFormColor::ControlText(const std::string& name) const {
-  char text[1024] = "";
-  if (HWND control = Control(name)) GetWindowTextA(control, text, sizeof text);
-  return text;
-}
-
-void TFormColor::SetControlText(const std::string& name, const std::string& text) {
-  if (HWND control = Control(name)) SetWindowTextA(control, text.c_str());
-}
-
-std::string TFormColor::ControlHint(const std::string& name) const {
-  const auto found = hints_.find(name);
-  return found == hints_.end() ? "" : found->second;
-}
-
-void TFormColor::SetControlHint(const std::string& name, const std::string& hint) {
-  HWND control = Control(name);
-  if (!control) return;
-  const bool known = hints_.count(name) != 0;
-  hints_[name] = hint;
-  TTTOOLINFOA tool{};
-  tool.cbSize = sizeof tool;
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = hwnd_;
-  tool.uId = reinterpret_cast<UINT_PTR>(control);
-  tool.lpszText = const_cast<char*>(hints_[name].c_str());
-  SendMessageA(tooltip_, known ? TTM_UPDATETIPTEXTA : TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-}
+HWND TFormColor::Control(const std::string& name) const { return controls_.Control(name); }
+std::string TFormColor::ControlText(const std::string& name) const { return controls_.Text(name); }
+void TFormColor::SetControlText(const std::string& name, const std::string& text) { controls_.SetText(name, text); }
+std::string TFormColor::ControlHint(const std::string& name) const { return controls_.Hint(name); }
+void TFormColor::SetControlHint(const std::string& name, const std::string& hint) { controls_.SetHint(name, hint); }
 
 std::optional<ColourScheme> TFormColor::Execute(const ColourScheme& colours, const FontSpec& textFont) {
   working_ = colours;

@@ -10,6 +10,7 @@
 #include "core/colour/colour_scheme.h"
 #include "core/display/font_spec.h"
 #include "win/platform/colour_dialog.h"
+#include "win/platform/named_controls.h"
 #include "win/platform/rich_edit.h"
 #include "win/platform/window_base.h"
 
@@ -60,9 +61,7 @@ class TFormColor : public WindowBase {
   bool done_ = true;
   ColourDialog ColorDialog1;
   HFONT dialogFont_ = nullptr;
-  HWND tooltip_ = nullptr;
-  std::map<std::string, HWND> controls_;
-  std::map<std::string, std::string> hints_;
+  NamedControls controls_;
 };
 
 }  // namespace varnock

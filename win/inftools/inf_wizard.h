@@ -1,4 +1,5 @@
 #pragma once
+#include "win/platform/named_controls.h"
 #include "win/platform/window_base.h"
 
 namespace varnock {
@@ -7,6 +8,8 @@ namespace varnock {
 class TInfWizard : public WindowBase {
  public:
   bool Create(HWND owner);
+  // Its controls by their names, for localisation and tests.
+  NamedControls controls;
 };
 
 }  // namespace varnock
