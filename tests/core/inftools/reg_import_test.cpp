@@ -222,25 +222,7 @@ std::vector<std::string> LogicalLines(const std::vector<InfLine>& lines) {
   return logical;
 }
 
-// `count` bytes as a REG byte list (upper case, as exports write them) and as the
-// INF list the translation writes.
-std::string RegBytes(std::size_t count, std::size_t seed = 0) {
-  static const char digits[] = "0123456789ABCDEF";
-  std::string list;
-  for (std::size_t i = 0; i < count; ++i) {
-    const unsigned byte = static_cast<unsigned>((i * 37 + seed) & 0xFF);
-    list += std::string(i ? "," : "") + digits[byte >> 4] + digits[byte & 15];
-  }
-  return list;
-}
-
-std::string InfBytes(std::size_t count, std::size_t seed = 0) {
-  std::string list = RegBytes(count, seed);
-  for (char& c : list) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return list;
-}
-
-// The byte list of `bytes`, lower case.
+// The byte list of `bytes`, lower case, as the translation writes it.
 std::string HexOf(const std::string& bytes) {
   static const char digits[] = "0123456789abcdef";
   std::string list;
@@ -248,6 +230,19 @@ std::string HexOf(const std::string& bytes) {
     const unsigned byte = static_cast<unsigned char>(c);
     list += std::string(list.empty() ? "" : ",") + digits[byte >> 4] + digits[byte & 15];
   }
+  return list;
+}
+
+// `count` varied bytes as the translation writes them, and in upper case as exports do.
+std::string InfBytes(std::size_t count) {
+  std::string bytes;
+  for (std::size_t i = 0; i < count; ++i) bytes += static_cast<char>(i * 37);
+  return HexOf(bytes);
+}
+
+std::string RegBytes(std::size_t count) {
+  std::string list = InfBytes(count);
+  for (char& c : list) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   return list;
 }
 
