@@ -22,6 +22,14 @@ zips=("$out"/first/Varnock-*-win64.zip)
 zip="${zips[0]}"
 cmp "$zip" "$out/second/$(basename "$zip")" || fail "two runs gave different zips"
 grep -qx "SHA-256: $(sha256sum "$zip" | cut -d' ' -f1)" "$out/first.log" || fail "the SHA-256 is not printed"
+# Every file the build made for users is shipped, and nothing else.
+expected="LICENSE.txt README.txt Varnock.exe"
+for optional in VarnockLng.ini varnock-cli.exe; do
+  [ -f "$(dirname "$e2e")/$optional" ] && expected="$expected $optional"
+done
+listed="$(unzip -Z1 "$zip" | LC_ALL=C sort | tr '\n' ' ')"
+[ "$listed" = "$(echo $expected | tr ' ' '\n' | LC_ALL=C sort | tr '\n' ' ')" ] ||
+  fail "the zip holds [$listed], expected [$expected]"
 
 varnock_wine_env
 varnock_prepare_prefix || fail "no Wine prefix"
