@@ -32,6 +32,7 @@ void TFormPad::FormPaint1() {
     Rich1.tag = 1;
   }
   painted_ = true;
+  fLocaliseForm();
   if (refused) {
     ShowWindow(hwnd_, SW_HIDE);
     ShowMessage(hwnd_, fMessage("FILE_4"), MB_OK | MB_ICONWARNING);
@@ -65,6 +66,9 @@ bool TFormPad::FormClose() {
     }
     if (answer == IDYES) FileSave();
   }
+  // After the uninstall nothing of the program is kept, its settings neither.
+  const MenuItem* uninstalled = Item("AffUninst");
+  if (!uninstalled || !uninstalled->checked) fSaveSettings(ToolbarMode());
   DragAcceptFiles(hwnd_, FALSE);
   return true;
 }
