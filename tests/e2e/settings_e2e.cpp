@@ -1,6 +1,7 @@
 // Settings and language across restarts, several copies closing, unwritable files.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "tests/e2e/driver.h"
@@ -120,6 +121,29 @@ TEST_F(SettingsE2e, ReadOnlyOrLockedFilesDoNotHoldTheCloseUp) {
   EXPECT_EQ(ReadFile(SettingsPath()), original);
 }
 
+// The captions of every top-level window of a process, hidden ones included.
+std::vector<std::string> WindowCaptions(const Started& s) {
+  struct Search {
+    DWORD pid;
+    std::vector<std::string> captions;
+  } search{s.process.dwProcessId, {}};
+  EnumWindows(
+      [](HWND hwnd, LPARAM lp) -> BOOL {
+        auto* found = reinterpret_cast<Search*>(lp);
+        DWORD pid = 0;
+        GetWindowThreadProcessId(hwnd, &pid);
+        if (pid == found->pid) found->captions.push_back(WindowTitle(hwnd));
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.captions;
+}
+
+bool HasCaption(const Started& s, const std::string& caption) {
+  const std::vector<std::string> captions = WindowCaptions(s);
+  return std::find(captions.begin(), captions.end(), caption) != captions.end();
+}
+
 // Types a letter into the text so that the title and the close question show.
 void TypeALetter(HWND main) {
   SetForegroundWindow(main);
@@ -138,6 +162,7 @@ TEST_F(SettingsE2e, FrenchChosenWithRealKeysHoldsAfterARestart) {
   PressKeys({VK_RIGHT});
   PressKeys({VK_DOWN});
   PressKeys({VK_RETURN});
+  EXPECT_TRUE(HasCaption(runs[0], "Varnock - Choix des couleurs"));
   TypeALetter(main);
   EXPECT_NE(WindowTitle(main).find(" (non enregistr\xE9)"), std::string::npos) << WindowTitle(main);
   PostMessageA(main, WM_CLOSE, 0, 0);
