@@ -1,5 +1,7 @@
 #include "tests/e2e/driver.h"
 
+#include <gtest/gtest.h>
+
 #include <fstream>
 #include <iterator>
 #include <vector>
@@ -19,13 +21,57 @@ std::string TempFolder() {
   return path;
 }
 
+namespace {
+
+std::string currentFolder;
+
+void EmptyFolder(const std::string& folder) {
+  WIN32_FIND_DATAA data;
+  HANDLE find = FindFirstFileA((folder + "*").c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return;
+  do {
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+    const std::string path = folder + data.cFileName;
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileA(path.c_str());
+  } while (FindNextFileA(find, &data));
+  FindClose(find);
+}
+
+// Gives every test a fresh folder with its own copy of the program.
+class FreshCopyPerTest : public ::testing::EmptyTestEventListener {
+  void OnTestStart(const ::testing::TestInfo& test) override {
+    const std::string root = TempFolder() + "varnock-e2e\\";
+    CreateDirectoryA(root.c_str(), nullptr);
+    currentFolder = root + test.test_suite_name() + "." + test.name() + "\\";
+    for (char& c : currentFolder)
+      if (c == '/') c = '_';  // parameterised names
+    CreateDirectoryA(currentFolder.c_str(), nullptr);
+    EmptyFolder(currentFolder);
+    CopyFileA((ExeFolder() + "Varnock.exe").c_str(), (currentFolder + "Varnock.exe").c_str(), FALSE);
+  }
+};
+
+const bool kListening = [] {
+  ::testing::UnitTest::GetInstance()->listeners().Append(new FreshCopyPerTest);
+  return true;
+}();
+
+}  // namespace
+
+std::string ProgramFolder() { return currentFolder.empty() ? ExeFolder() : currentFolder; }
+
+bool CopyLanguageFile() {
+  return CopyFileA((ExeFolder() + "VarnockLng.ini").c_str(), (ProgramFolder() + "VarnockLng.ini").c_str(), FALSE) != 0;
+}
+
 Started StartVarnock(const std::string& argumentText, bool withArgument) {
   Started s;
-  std::string commandLine = "\"" + ExeFolder() + "Varnock.exe\"";
+  std::string commandLine = "\"" + ProgramFolder() + "Varnock.exe\"";
   if (withArgument) commandLine += " " + argumentText;
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
-  s.ok = CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, ExeFolder().c_str(),
+  s.ok = CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, ProgramFolder().c_str(),
                         &startup, &s.process) != 0;
   return s;
 }

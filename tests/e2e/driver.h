@@ -14,7 +14,12 @@ struct Started {
 
 std::string ExeFolder();
 std::string TempFolder();
-// Command line: the quoted program path, one blank, then argumentText as given.
+// Each test runs its own copy of Varnock.exe in a fresh folder (its settings file and
+// instance table live beside it); this is the current test's folder.
+std::string ProgramFolder();
+// Puts the shipped language file beside the current test's copy.
+bool CopyLanguageFile();
+// Command line: the quoted path of the test's copy, one blank, then argumentText as given.
 Started StartVarnock(const std::string& argumentText, bool withArgument = true);
 // The main window of that process, waited for up to timeoutMs; nullptr if none.
 HWND WaitForMainWindow(const Started& s, DWORD timeoutMs = 15000);

@@ -17,6 +17,10 @@
 
 namespace varnock {
 
+class TAboutBox;
+class TInfWizard;
+class TFormColor;
+
 // Status panels, left to right.
 enum StatusPanelIndex { kPanelHint = 0, kPanelInsert = 1, kPanelWrap = 2, kPanelFont = 3, kPanelMessage = 4,
                         kPanelCaret = 5 };
@@ -272,6 +276,21 @@ class TFormPad : public WindowBase {
   void fImportReg(const std::string& regFile);
   std::string openDiagRegFilter = "REG file|*.REG";
   // (end of INF tools)
+
+  // --- settings and interface language (win/settings, win/i18n) ----------------------
+  // Reads [Varnock] and the association values, applies them; returns the toolbar mode.
+  int fLoadSettings();
+  // Writes [Varnock] when this is the last running copy (toolbar mode 0, 1 or 2).
+  void fSaveSettings(int toolbarMode);
+  // Applies the current language's interface keys to the four forms.
+  void fLocaliseForm();
+  // The other forms, set once they exist (localisation reaches them through these).
+  TAboutBox* aboutBox = nullptr;
+  TInfWizard* infWizard = nullptr;
+  TFormColor* formColor = nullptr;
+  // The open dialog's title as the language file gives it (the dialog shows FILE_OPEN).
+  std::string openDialogTitle = "Open";
+  // (end of settings and interface language)
 
  protected:
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;

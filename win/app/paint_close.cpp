@@ -9,6 +9,7 @@
 #include "win/platform/profile.h"
 #include "win/platform/prompter.h"
 #include "win/settings/settings_file.h"
+#include "win/settings/settings_lock.h"
 
 namespace varnock {
 
@@ -32,6 +33,7 @@ void TFormPad::FormPaint1() {
     Rich1.tag = 1;
   }
   painted_ = true;
+  fLocaliseForm();
   if (refused) {
     ShowWindow(hwnd_, SW_HIDE);
     ShowMessage(hwnd_, fMessage("FILE_4"), MB_OK | MB_ICONWARNING);
@@ -65,6 +67,13 @@ bool TFormPad::FormClose() {
     }
     if (answer == IDYES) FileSave();
   }
+  // Saving and leaving the instance table belong under one hold of the settings lock (it
+  // lasts to the end of the close), so that of several copies closing at once exactly the
+  // last one saves. Without the lock in time nothing is saved: a close never hangs.
+  SettingsLock closing(SettingsFile());
+  // After the uninstall nothing of the program is kept, its settings neither.
+  const MenuItem* uninstalled = Item("AffUninst");
+  if (closing.Held() && (!uninstalled || !uninstalled->checked)) fSaveSettings(ToolbarMode());
   DragAcceptFiles(hwnd_, FALSE);
   return true;
 }
