@@ -148,6 +148,8 @@ TEST_F(Package, RunsFromItsFolderAndKeepsItsSettingsBesideItself) {
   wchar_t recent[1024] = L"";
   GetPrivateProfileStringW(L"OldFiles", L"Old1", L"", recent, 1024, settings.c_str());
   EXPECT_EQ(Shown(recent), Shown(inf));
+  // The user's settings, written by the close of the last copy.
+  EXPECT_NE(GetPrivateProfileIntW(L"Varnock", L"MenuBar", -1, settings.c_str()), -1);
   // Nothing anywhere else: neither the user folders nor the working folder.
   EXPECT_EQ(Changes(usersBefore, TreeOf(kUserFolders)), "");
   EXPECT_EQ(Entries(kParent).size(), 1u);
