@@ -1,9 +1,12 @@
 #!/bin/bash
-# Draws the toolbar images: one strip of 32-pixel images for the large bar and one of
-# 16-pixel images for the small bar, each with a greyed twin for disabled buttons, as
-# 32-bit BMP files with alpha. The order is the one of ToolBarImage in
-# win/app/toolbar_layout.h. Each image is drawn for its size (no scaling), so the small
-# ones stay sharp. Coordinates are pixel centres (ImageMagick's drawing convention).
+# Draws the toolbar images: one strip per image size, each with a greyed twin for
+# disabled buttons, as 32-bit BMP files with alpha (toolbar-SIZE.bmp and
+# toolbar-SIZE-disabled.bmp). The order is the one of ToolBarImage in
+# win/app/toolbar_layout.h. Two designs: one for 16 pixels and one for 32, each drawn
+# as it is for its own size, so the small ones stay sharp. The sizes of the larger
+# display scales (125, 150 and 200 %) are the nearest design's vector drawing rendered
+# at that size, never a bitmap stretched. Coordinates are pixel centres (ImageMagick's
+# drawing convention).
 set -e
 cd "$(dirname "$0")"
 work=$(mktemp -d)
@@ -367,10 +370,15 @@ help_16() {
 
 # ---- strips ---------------------------------------------------------------------------
 
+# strip SIZE DESIGN: the images of DESIGN pixels drawn at SIZE pixels. The affine maps
+# pixel centres onto pixel centres: (x + 0.5) * scale - 0.5.
 strip() {
-  local size=$1 out=$2 tiles=()
+  local size=$1 design=$2 out="toolbar-$1" tiles=() transform=""
+  if [ "$size" != "$design" ]; then
+    transform=$(awk -v s="$size" -v d="$design" 'BEGIN { k = s / d; printf "affine %g,0,0,%g,%g,%g\n", k, k, k / 2 - 0.5, k / 2 - 0.5 }')
+  fi
   for name in $ORDER; do
-    convert -size "${size}x${size}" xc:none -draw "$("${name}_${size}")" "$work/$name-$size.png"
+    convert -size "${size}x${size}" xc:none -draw "$transform$("${name}_${design}")" "$work/$name-$size.png"
     tiles+=("$work/$name-$size.png")
   done
   convert "${tiles[@]}" +append +repage "$work/$out.png"
@@ -382,5 +390,6 @@ strip() {
   done
 }
 
-strip 32 large
-strip 16 small
+# The sizes win/app/toolbars.cpp offers the bars (kToolBarImageSizes).
+for size in 16 20 24; do strip $size 16; done
+for size in 32 40 48 64; do strip $size 32; done

@@ -5,7 +5,9 @@
 #include <shellapi.h>
 
 #include "win/app/application.h"
+#include "win/app/display_scale.h"
 #include "win/app/menu_layout.h"
+#include "win/platform/dpi.h"
 
 namespace varnock {
 
@@ -31,6 +33,7 @@ bool TFormPad::Create(int showCommand) {
   if (!CreateWin("TFormPad", "Varnock", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, WS_EX_ACCEPTFILES, CW_USEDEFAULT,
                  CW_USEDEFAULT, 760, 560, nullptr, icon))
     return false;
+  dpi = WindowDpi(hwnd_);
   BuildMenus();
   CreateControls();
   Construct();
@@ -56,7 +59,7 @@ void TFormPad::RefreshMenuBar() {
 }
 
 void TFormPad::CreateControls() {
-  labelVideFont = CreateFontA(-MulDiv(10, 96, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+  labelVideFont = CreateFontA(-MulDiv(10, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                               OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN,
                               "Lucida Console");
   bevelLine = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_ETCHEDHORZ, 0, 0, 0, 2, hwnd_, nullptr,
@@ -66,13 +69,14 @@ void TFormPad::CreateControls() {
   SendMessageA(Rich1.hwnd(), EM_SETEVENTMASK, 0, ENM_SELCHANGE | ENM_CHANGE);
   HookTextKeys();
   StatusLine.Create(hwnd_, kStatusId);
+  auto width = [this](int panel) { return StatusPanelWidthAt(panel, dpi); };
   StatusLine.SetPanels({
-      {300, " ", Bevel::Lowered, false},
-      {35, "INS", Bevel::Lowered, true},
-      {45, " - - -", Bevel::Raised, true},
-      {35, " OEM", Bevel::Raised, true},
-      {50, " ", Bevel::Lowered, false},
-      {120, "l", Bevel::None, false},
+      {width(kPanelHint), " ", Bevel::Lowered, false},
+      {width(kPanelInsert), "INS", Bevel::Lowered, true},
+      {width(kPanelWrap), " - - -", Bevel::Raised, true},
+      {width(kPanelFont), " OEM", Bevel::Raised, true},
+      {width(kPanelMessage), " ", Bevel::Lowered, false},
+      {width(kPanelCaret), "l", Bevel::None, false},
   });
   CreateToolBars();
   Layout();
@@ -85,8 +89,9 @@ void TFormPad::Layout() {
   StatusLine.Resize();
   const int statusHeight = StatusLine.Height();
   int top = LayoutToolBars();
-  MoveWindow(bevelLine, 0, top, client.right, 2, TRUE);
-  top += 2;
+  const int bevelHeight = Scaled(2);
+  MoveWindow(bevelLine, 0, top, client.right, bevelHeight, TRUE);
+  top += bevelHeight;
   MoveWindow(Rich1.hwnd(), 0, top, client.right, client.bottom - top - statusHeight, TRUE);
   FormResize();
 }
@@ -97,7 +102,8 @@ void TFormPad::FormResize() {
   int others = 0;
   for (int i : {0, 1, 2, 3, 5}) others += StatusLine.Panel(i).width;
   const int rest = bar.right - others;
-  StatusLine.SetWidth(kPanelMessage, rest < 50 ? 50 : rest);
+  const int least = StatusPanelWidthAt(kPanelMessage, dpi);
+  StatusLine.SetWidth(kPanelMessage, rest < least ? least : rest);
 }
 
 void TFormPad::Close() { SendMessageA(hwnd_, WM_CLOSE, 0, 0); }
@@ -108,9 +114,14 @@ LRESULT TFormPad::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SIZE: Layout(); return 0;
     case WM_GETMINMAXINFO: {
       auto* info = reinterpret_cast<MINMAXINFO*>(lp);
-      info->ptMinTrackSize = {kMinWidth, kMinHeight};
+      info->ptMinTrackSize = {Scaled(kMinWidth), Scaled(kMinHeight)};
       return 0;
     }
+    case WM_DPICHANGED: OnDpiChanged(HIWORD(wp), lp); return 0;
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+      OnSystemColoursChanged(msg, wp, lp);
+      return 0;
     case WM_PAINT: OnPaint(); return 0;
     case WM_COMMAND:
       if (lp == 0) OnCommand(LOWORD(wp));

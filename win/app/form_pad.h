@@ -292,6 +292,20 @@ class TFormPad : public WindowBase {
   std::string openDialogTitle = "Open";
   // (end of settings and interface language)
 
+  // --- display scale and system colours (win/app/display_scale.cpp) -----------------
+  // The DPI the window lays out at: sizes are designed at 96 dpi and scaled to it.
+  int dpi = 96;
+  int Scaled(int designPixels) const;
+  // WM_DPICHANGED: the suggested rectangle, then fonts, toolbar images and layout.
+  void OnDpiChanged(int newDpi, LPARAM suggested);
+  // The toolbars' images and button sizes for the current DPI.
+  void ApplyToolBarMetrics();
+  // The status panels' widths for the current DPI (the message panel takes the rest).
+  void ApplyStatusPanelWidths();
+  // The system's colours or its high-contrast scheme changed.
+  void OnSystemColoursChanged(UINT msg, WPARAM wp, LPARAM lp);
+  // (end of display scale)
+
  protected:
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 

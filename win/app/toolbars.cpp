@@ -1,21 +1,13 @@
 // The two toolbars: creation, place in the window, messages, pop-up menu and mode.
+#include "win/app/display_scale.h"
 #include "win/app/form_pad.h"
 #include "win/app/toolbar_layout.h"
 
 namespace varnock {
 
-namespace {
-
-constexpr ToolBarImages kLargeImages{"TOOLBAR_LARGE", "TOOLBAR_LARGE_DISABLED", 32};
-constexpr ToolBarImages kSmallImages{"TOOLBAR_SMALL", "TOOLBAR_SMALL_DISABLED", 16};
-constexpr SIZE kLargeButton{39, 38};
-constexpr SIZE kSmallButton{23, 22};
-
-}  // namespace
-
 void TFormPad::CreateToolBars() {
-  ToolBar.Create(hwnd_, kLargeImages, kLargeButton);
-  ToolBarSmall.Create(hwnd_, kSmallImages, kSmallButton);
+  ToolBar.Create(hwnd_, ToolBarMetricsAt(true, dpi));
+  ToolBarSmall.Create(hwnd_, ToolBarMetricsAt(false, dpi));
   for (const ToolButtonLayout& button : ToolBarLayout()) {
     if (button.IsSeparator()) {
       ToolBar.AddSeparator(button.name);

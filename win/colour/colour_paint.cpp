@@ -18,17 +18,22 @@ bool Checked(TFormPad& pad, const char* name) {
   return item && item->checked;
 }
 
+// A syntax colour as the text shows it: the user's choice, unless it is the colour of
+// the text area's background (as in some high-contrast schemes), where it would hide
+// the text.
+COLORREF ShownColour(COLORREF stored) { return ReadableWindowTextColour(ScreenColour(stored)); }
+
 ColourScheme SchemeOf(const TFormPad& pad) {
-  return ColourScheme{ScreenColour(pad.commentColour), ScreenColour(pad.errorColour), ScreenColour(pad.sectionColour),
-                      ScreenColour(pad.entryColour)};
+  return ColourScheme{ShownColour(pad.commentColour), ShownColour(pad.errorColour), ShownColour(pad.sectionColour),
+                      ShownColour(pad.entryColour)};
 }
 
 COLORREF ColourOf(const TFormPad& pad, ColourRole role) {
   switch (role) {
-    case ColourRole::Comment: return ScreenColour(pad.commentColour);
-    case ColourRole::Error: return ScreenColour(pad.errorColour);
-    case ColourRole::Section: return ScreenColour(pad.sectionColour);
-    case ColourRole::Entry: return ScreenColour(pad.entryColour);
+    case ColourRole::Comment: return ShownColour(pad.commentColour);
+    case ColourRole::Error: return ShownColour(pad.errorColour);
+    case ColourRole::Section: return ShownColour(pad.sectionColour);
+    case ColourRole::Entry: return ShownColour(pad.entryColour);
     case ColourRole::Text: break;
   }
   return TextColour(pad);
@@ -63,7 +68,7 @@ DocKind CurrentDocKind(TFormPad& pad, const std::string& text) {
   return decision.kind;
 }
 
-COLORREF TextColour(const TFormPad& pad) { return FontTextColour(pad.displayFontSpec); }
+COLORREF TextColour(const TFormPad& pad) { return ReadableWindowTextColour(FontTextColour(pad.displayFontSpec)); }
 
 std::string LongLineMarkerText() { return LongLineMarker(fMessage("REG_512_FIX")); }
 

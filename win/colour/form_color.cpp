@@ -6,6 +6,7 @@
 #include "core/colour/preview_rules.h"
 #include "win/about/help.h"
 #include "win/app/application.h"
+#include "win/platform/dpi.h"
 #include "win/platform/gdi_font.h"
 #include "win/platform/rich_format.h"
 
@@ -21,6 +22,28 @@ constexpr int kClientWidth = 377;
 constexpr int kClientHeight = 329;
 constexpr int kButtonWidth = 88;
 constexpr int kButtonHeight = 28;
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
+
+// Where each control stands at 96 dpi: left, top, width, height.
+struct DesignPlace {
+  const char* name;
+  int left, top, width, height;
+};
+constexpr int kRowTop = 237;
+constexpr int kBottomRowTop = kClientHeight - 8 - kButtonHeight;
+constexpr DesignPlace kDesignPlaces[] = {
+    {"Label1", 8, 8, 361, 28},
+    {"RichEx", 8, 40, 361, 189},
+    {"BitBtn1", 8, kRowTop, kButtonWidth, kButtonHeight},
+    {"BitBtn2", 99, kRowTop, kButtonWidth, kButtonHeight},
+    {"BitBtn3", 190, kRowTop, kButtonWidth, kButtonHeight},
+    {"BitBtn4", 281, kRowTop, kButtonWidth, kButtonHeight},
+    {"BitBtn5", 8, kBottomRowTop, kButtonWidth, kButtonHeight},
+    {"BitBtnHelp", 99, kBottomRowTop, kButtonWidth, kButtonHeight},
+    {"BitBtnCNL", 190, kBottomRowTop, kButtonWidth, kButtonHeight},
+    {"BitBtnOK", 281, kBottomRowTop, kButtonWidth, kButtonHeight},
+};
 
 // Where the dialog opens: centred on its owner.
 POINT CentredOn(HWND owner, int width, int height) {
@@ -40,59 +63,70 @@ TFormColor::~TFormColor() {
 TFormColor* TFormColor::Instance() { return g_instance; }
 
 bool TFormColor::Create(HWND owner) {
-  RECT frame{0, 0, kClientWidth, kClientHeight};
-  const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-  AdjustWindowRectEx(&frame, style, FALSE, WS_EX_DLGMODALFRAME);
-  if (!CreateWin("TFormColor", "Varnock - Colours selection", style, WS_EX_DLGMODALFRAME, CW_USEDEFAULT, CW_USEDEFAULT,
-                 frame.right - frame.left, frame.bottom - frame.top, owner))
+  const SIZE frame = FrameSizeOfClient(kClientWidth, kClientHeight, kStyle, kExStyle, kDesignDpi);
+  if (!CreateWin("TFormColor", "Varnock - Colours selection", kStyle, kExStyle, CW_USEDEFAULT, CW_USEDEFAULT, frame.cx,
+                 frame.cy, owner))
     return false;
   g_instance = this;
   CreateControls();
+  ApplyDpi(WindowDpi(hwnd_), true);
   return true;
 }
 
-HWND TFormColor::AddButton(const char* name, int id, const char* caption, const char* hint, int x, int y, DWORD style) {
-  HWND button = CreateWindowExA(0, "BUTTON", caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, x, y, kButtonWidth,
+HWND TFormColor::AddButton(const char* name, int id, const char* caption, const char* hint, DWORD style) {
+  HWND button = CreateWindowExA(0, "BUTTON", caption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, 0, 0, kButtonWidth,
                                 kButtonHeight, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                 GetModuleHandleA(nullptr), nullptr);
-  SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(dialogFont_), FALSE);
   controls_.Add(hwnd_, name, button);
   SetControlHint(name, hint);
   return button;
 }
 
 void TFormColor::CreateControls() {
-  FontSpec dialogFont;
-  dialogFont.face = "MS Sans Serif";
-  dialogFont.pointSize = 8;
-  dialogFont_ = CreateFontOf(dialogFont);
-
   HWND label = CreateWindowExA(0, "STATIC",
                                "If default colors provided by Varnock don't suit you, you can now modify them as needed.",
-                               WS_CHILD | WS_VISIBLE | SS_LEFT, 8, 8, 361, 28, hwnd_,
+                               WS_CHILD | WS_VISIBLE | SS_LEFT, 0, 0, 361, 28, hwnd_,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kLabel1)), GetModuleHandleA(nullptr), nullptr);
-  SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(dialogFont_), FALSE);
   controls_.Add(hwnd_, "Label1", label);
 
   // Not reached with Tab; a vertical scroll bar only.
   RichEx.Create(hwnd_, kRichEx, 0, WS_TABSTOP | WS_HSCROLL | ES_AUTOHSCROLL);
   HWND preview = RichEx.hwnd();
-  MoveWindow(preview, 8, 40, 361, 189, FALSE);
   RichEx.SetText(ColourPreviewSampleText());
   RichEx.SetReadOnly(true);
   controls_.Add(hwnd_, "RichEx", preview);
   SetControlHint("RichEx", "Preview selected colors");
 
-  const int top = 237;
-  const int bottom = kClientHeight - 8 - kButtonHeight;
-  AddButton("BitBtn1", kBitBtn1, "[Section]", "Chose a new color for [Sections]", 8, top, BS_OWNERDRAW);
-  AddButton("BitBtn2", kBitBtn2, "; Comment", "Chose a new color for ; Comments", 99, top, BS_OWNERDRAW);
-  AddButton("BitBtn3", kBitBtn3, "Entry=", "Chose a new color for Entries", 190, top, BS_OWNERDRAW);
-  AddButton("BitBtn4", kBitBtn4, "Error detected !", "Chose a new color for detected errors", 281, top, BS_OWNERDRAW);
-  AddButton("BitBtn5", kBitBtn5, "Default", "Restore Varnock default colors", 8, bottom, BS_PUSHBUTTON);
-  AddButton("BitBtnHelp", kBitBtnHelp, "&Help", "", 99, bottom, BS_PUSHBUTTON);
-  AddButton("BitBtnCNL", IDCANCEL, "Cancel", "Exit without changing colors", 190, bottom, BS_PUSHBUTTON);
-  AddButton("BitBtnOK", IDOK, "OK", "Exit and apply color changes to Varnock", 281, bottom, BS_DEFPUSHBUTTON);
+  AddButton("BitBtn1", kBitBtn1, "[Section]", "Chose a new color for [Sections]", BS_OWNERDRAW);
+  AddButton("BitBtn2", kBitBtn2, "; Comment", "Chose a new color for ; Comments", BS_OWNERDRAW);
+  AddButton("BitBtn3", kBitBtn3, "Entry=", "Chose a new color for Entries", BS_OWNERDRAW);
+  AddButton("BitBtn4", kBitBtn4, "Error detected !", "Chose a new color for detected errors", BS_OWNERDRAW);
+  AddButton("BitBtn5", kBitBtn5, "Default", "Restore Varnock default colors", BS_PUSHBUTTON);
+  AddButton("BitBtnHelp", kBitBtnHelp, "&Help", "", BS_PUSHBUTTON);
+  AddButton("BitBtnCNL", IDCANCEL, "Cancel", "Exit without changing colors", BS_PUSHBUTTON);
+  AddButton("BitBtnOK", IDOK, "OK", "Exit and apply color changes to Varnock", BS_DEFPUSHBUTTON);
+}
+
+void TFormColor::ApplyDpi(int dpi, bool resizeWindow) {
+  dpi_ = UsableDpi(dpi);
+  const DpiScaler scale(dpi_);
+  HFONT old = dialogFont_;
+  FontSpec dialogFont;
+  dialogFont.face = "MS Sans Serif";
+  dialogFont.pointSize = 8;
+  dialogFont_ = CreateFontOf(dialogFont, dpi_);
+  if (resizeWindow) {
+    const SIZE frame = FrameSizeOfClient(scale(kClientWidth), scale(kClientHeight), kStyle, kExStyle, dpi_);
+    SetWindowPos(hwnd_, nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  for (const DesignPlace& place : kDesignPlaces) {
+    HWND control = Control(place.name);
+    const RECT r = scale.Rect(place.left, place.top, place.width, place.height);
+    MoveWindow(control, r.left, r.top, r.right - r.left, r.bottom - r.top, FALSE);
+    if (control != RichEx.hwnd()) SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(dialogFont_), FALSE);
+  }
+  if (old) DeleteObject(old);
+  InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 HWND TFormColor::Control(const std::string& name) const { return controls_.Control(name); }
@@ -188,6 +222,13 @@ LRESULT TFormColor::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case DM_GETDEFID:
       return MAKELRESULT(IDOK, DC_HASDEFID);
+    case WM_DPICHANGED:
+      ApplyDpi(HIWORD(wp), false);
+      MoveToSuggestedRect(hwnd_, lp);
+      return 0;
+    case WM_SYSCOLORCHANGE:
+      FormRefresh();
+      return 0;
   }
   return Default(msg, wp, lp);
 }

@@ -35,6 +35,9 @@ class TFormColor : public WindowBase {
   std::string ControlHint(const std::string& name) const;
   void SetControlHint(const std::string& name, const std::string& hint);
 
+  // The DPI the dialog lays out at (its sizes are designed at 96 dpi).
+  int Dpi() const { return dpi_; }
+
   // The working copies while the dialog is open.
   const ColourScheme& WorkingColours() const { return working_; }
   RichEdit RichEx;
@@ -44,7 +47,10 @@ class TFormColor : public WindowBase {
 
  private:
   void CreateControls();
-  HWND AddButton(const char* name, int id, const char* caption, const char* hint, int x, int y, DWORD style);
+  HWND AddButton(const char* name, int id, const char* caption, const char* hint, DWORD style);
+  // Sizes, places and sets the font of everything for `dpi`; the window keeps its
+  // place and, unless told, takes the size of its client area at that DPI.
+  void ApplyDpi(int dpi, bool resizeWindow);
   void FormShow(const FontSpec& textFont);
   void FormRefresh();
   void PaintPreview();
@@ -61,6 +67,7 @@ class TFormColor : public WindowBase {
   bool done_ = true;
   ColourDialog ColorDialog1;
   HFONT dialogFont_ = nullptr;
+  int dpi_ = 96;
   NamedControls controls_;
 };
 

@@ -12,10 +12,10 @@ namespace {
 
 COLORREF PreviewColour(const ColourScheme& scheme, ColourRole role) {
   switch (role) {
-    case ColourRole::Comment: return ScreenColour(scheme.comment);
-    case ColourRole::Error: return ScreenColour(scheme.error);
-    case ColourRole::Section: return ScreenColour(scheme.section);
-    case ColourRole::Entry: return ScreenColour(scheme.entry);
+    case ColourRole::Comment: return ReadableWindowTextColour(ScreenColour(scheme.comment));
+    case ColourRole::Error: return ReadableWindowTextColour(ScreenColour(scheme.error));
+    case ColourRole::Section: return ReadableWindowTextColour(ScreenColour(scheme.section));
+    case ColourRole::Entry: return ReadableWindowTextColour(ScreenColour(scheme.entry));
     case ColourRole::Text: break;
   }
   return GetSysColor(COLOR_WINDOWTEXT);
@@ -39,7 +39,11 @@ void TFormColor::DrawColourButton(const DRAWITEMSTRUCT& item) {
   GetWindowTextA(item.hwndItem, caption, sizeof caption);
   if (pushed) OffsetRect(&rect, 1, 1);
   SetBkMode(item.hDC, TRANSPARENT);
-  SetTextColor(item.hDC, (item.itemState & ODS_DISABLED) ? GetSysColor(COLOR_GRAYTEXT) : ButtonColour(item.CtlID));
+  // The caption is written in the colour it chooses, unless that colour is the
+  // button's face (a high-contrast scheme, or a colour chosen so): then in the
+  // system's button text colour.
+  const COLORREF ink = ReadableTextColour(ButtonColour(item.CtlID), COLOR_BTNFACE, COLOR_BTNTEXT);
+  SetTextColor(item.hDC, (item.itemState & ODS_DISABLED) ? GetSysColor(COLOR_GRAYTEXT) : ink);
   DrawTextA(item.hDC, caption, -1, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
   if (item.itemState & ODS_FOCUS) {
     RECT focus = item.rcItem;

@@ -14,7 +14,7 @@ const char* const kFontModeEntries[] = {"SubDef", "SubANSI", "SubAuto", "SubFont
 void ReplaceDisplayFont(TFormPad& pad, const FontSpec& font) {
   HFONT old = pad.displayFont;
   pad.displayFontSpec = font;
-  pad.displayFont = CreateFontOf(font);
+  pad.displayFont = CreateFontOf(font, pad.dpi);
   if (old && old != pad.labelVideFont) DeleteObject(old);
 }
 

@@ -17,9 +17,9 @@ COLORREF FontTextColour(const FontSpec& font) {
   return font.systemTextColour ? GetSysColor(COLOR_WINDOWTEXT) : static_cast<COLORREF>(font.colour & 0xFFFFFF);
 }
 
-LOGFONTA LogFontOf(const FontSpec& font) {
+LOGFONTA LogFontOf(const FontSpec& font, int dpi) {
   LOGFONTA lf{};
-  lf.lfHeight = -MulDiv(font.pointSize, ScreenPixelsPerInch(), 72);
+  lf.lfHeight = -MulDiv(font.pointSize, dpi > 0 ? dpi : ScreenPixelsPerInch(), 72);
   lf.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
   lf.lfItalic = font.italic;
   lf.lfUnderline = font.underline;
@@ -48,8 +48,8 @@ FontSpec FontSpecOf(const LOGFONTA& logFont, COLORREF colour) {
   return font;
 }
 
-HFONT CreateFontOf(const FontSpec& font) {
-  const LOGFONTA lf = LogFontOf(font);
+HFONT CreateFontOf(const FontSpec& font, int dpi) {
+  const LOGFONTA lf = LogFontOf(font, dpi);
   return CreateFontIndirectA(&lf);
 }
 

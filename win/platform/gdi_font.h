@@ -12,10 +12,11 @@ namespace varnock {
 // carries its own.
 COLORREF FontTextColour(const FontSpec& font);
 
-LOGFONTA LogFontOf(const FontSpec& font);
+// The font's pixel height is worked out at `dpi` (at the screen's DPI when 0).
+LOGFONTA LogFontOf(const FontSpec& font, int dpi = 0);
 // The font description (FontSpec) of a chosen LOGFONT and colour; the size is rounded to whole points.
 FontSpec FontSpecOf(const LOGFONTA& logFont, COLORREF colour);
-HFONT CreateFontOf(const FontSpec& font);
+HFONT CreateFontOf(const FontSpec& font, int dpi = 0);
 
 // The character format of text in this font: face, size, character set, style and
 // colour, all set.

@@ -4,11 +4,9 @@ namespace varnock {
 
 namespace {
 
-constexpr int kSeparatorWidth = 8;
-
-HIMAGELIST LoadStrip(const char* resource, int size) {
+HIMAGELIST LoadStrip(const std::string& resource, int size) {
   auto bitmap = static_cast<HBITMAP>(
-      LoadImageA(GetModuleHandleA(nullptr), resource, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+      LoadImageA(GetModuleHandleA(nullptr), resource.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
   if (!bitmap) return nullptr;
   BITMAP info{};
   GetObjectA(bitmap, sizeof info, &info);
@@ -34,19 +32,54 @@ ToolBarControl::~ToolBarControl() {
   if (disabledImages_) ImageList_Destroy(disabledImages_);
 }
 
-bool ToolBarControl::Create(HWND parent, const ToolBarImages& images, SIZE buttonSize) {
+bool ToolBarControl::Create(HWND parent, const ToolBarMetrics& metrics) {
   hwnd_ = CreateWindowExA(0, TOOLBARCLASSNAMEA, "", WS_CHILD | WS_CLIPSIBLINGS | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS,
                           0, 0, 0, 0, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
   if (!hwnd_) return false;
   SendMessageA(hwnd_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-  SendMessageA(hwnd_, TB_SETBITMAPSIZE, 0, MAKELPARAM(images.size, images.size));
-  images_ = LoadStrip(images.normal, images.size);
-  disabledImages_ = LoadStrip(images.disabled, images.size);
-  SendMessageA(hwnd_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_));
-  SendMessageA(hwnd_, TB_SETDISABLEDIMAGELIST, 0, reinterpret_cast<LPARAM>(disabledImages_));
-  SendMessageA(hwnd_, TB_SETBUTTONSIZE, 0, MAKELPARAM(buttonSize.cx, buttonSize.cy));
+  SetMetrics(metrics);
   SetWindowSubclass(hwnd_, Subclass, 1, reinterpret_cast<DWORD_PTR>(this));
   return true;
+}
+
+// The old image lists go only once the bar holds the new ones.
+void ToolBarControl::SetMetrics(const ToolBarMetrics& metrics) {
+  const int size = metrics.images.size;
+  HIMAGELIST oldImages = images_;
+  HIMAGELIST oldDisabled = disabledImages_;
+  images_ = LoadStrip(metrics.images.normal, size);
+  disabledImages_ = LoadStrip(metrics.images.disabled, size);
+  SendMessageA(hwnd_, TB_SETBITMAPSIZE, 0, MAKELPARAM(size, size));
+  SendMessageA(hwnd_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_));
+  SendMessageA(hwnd_, TB_SETDISABLEDIMAGELIST, 0, reinterpret_cast<LPARAM>(disabledImages_));
+  if (oldImages) ImageList_Destroy(oldImages);
+  if (oldDisabled) ImageList_Destroy(oldDisabled);
+  SendMessageA(hwnd_, TB_SETBUTTONSIZE, 0, MAKELPARAM(metrics.button.cx, metrics.button.cy));
+  separatorWidth_ = metrics.separatorWidth;
+  const int count = static_cast<int>(SendMessageA(hwnd_, TB_BUTTONCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    TBBUTTON control{};
+    SendMessageA(hwnd_, TB_GETBUTTON, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&control));
+    if (!(control.fsStyle & BTNS_SEP)) continue;
+    TBBUTTONINFOA info{};
+    info.cbSize = sizeof info;
+    info.dwMask = TBIF_SIZE;
+    info.cx = static_cast<WORD>(separatorWidth_);
+    SendMessageA(hwnd_, TB_SETBUTTONINFOA, static_cast<WPARAM>(control.idCommand), reinterpret_cast<LPARAM>(&info));
+  }
+  InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+int ToolBarControl::ImageSize() const {
+  int width = 0;
+  int height = 0;
+  if (!images_ || !ImageList_GetIconSize(images_, &width, &height)) return 0;
+  return width;
+}
+
+SIZE ToolBarControl::ButtonSize() const {
+  const DWORD size = static_cast<DWORD>(SendMessageA(hwnd_, TB_GETBUTTONSIZE, 0, 0));
+  return SIZE{LOWORD(size), HIWORD(size)};
 }
 
 void ToolBarControl::AddButton(const std::string& name, int image, const std::string& hint,
@@ -55,7 +88,7 @@ void ToolBarControl::AddButton(const std::string& name, int image, const std::st
 }
 
 void ToolBarControl::AddSeparator(const std::string& name) {
-  Insert({name, static_cast<int>(buttons_.size()) + 1, "", nullptr}, kSeparatorWidth, BTNS_SEP);
+  Insert({name, static_cast<int>(buttons_.size()) + 1, "", nullptr}, separatorWidth_, BTNS_SEP);
 }
 
 // `image` is a separator's width.

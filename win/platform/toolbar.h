@@ -16,9 +16,17 @@ namespace varnock {
 // The images of a bar: two strips of square images side by side, BITMAP resources of
 // the program (32-bit with alpha), the second one drawn for disabled buttons.
 struct ToolBarImages {
-  const char* normal;
-  const char* disabled;
-  int size;  // width and height of one image
+  std::string normal;
+  std::string disabled;
+  int size = 0;  // width and height of one image
+};
+
+// What a bar looks like at one display scale: its images, the size of its buttons and
+// the width of its separators, all in pixels.
+struct ToolBarMetrics {
+  ToolBarImages images;
+  SIZE button{};
+  int separatorWidth = 8;
 };
 
 class ToolBarControl {
@@ -28,8 +36,13 @@ class ToolBarControl {
   ToolBarControl& operator=(const ToolBarControl&) = delete;
   ~ToolBarControl();
 
-  // Creates the bar hidden, at the top of parent, with buttons of buttonSize.
-  bool Create(HWND parent, const ToolBarImages& images, SIZE buttonSize);
+  // Creates the bar hidden, at the top of parent.
+  bool Create(HWND parent, const ToolBarMetrics& metrics);
+  // Changes the images and sizes of the whole bar (the display scale changed).
+  void SetMetrics(const ToolBarMetrics& metrics);
+  // The size of one image, and of one button, as the bar has them.
+  int ImageSize() const;
+  SIZE ButtonSize() const;
   HWND hwnd() const { return hwnd_; }
 
   void AddButton(const std::string& name, int image, const std::string& hint, std::function<void()> onClick);
@@ -83,6 +96,7 @@ class ToolBarControl {
   static LRESULT CALLBACK Subclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR self);
 
   HWND hwnd_ = nullptr;
+  int separatorWidth_ = 8;
   HIMAGELIST images_ = nullptr;
   HIMAGELIST disabledImages_ = nullptr;
   std::vector<Button> buttons_;

@@ -51,7 +51,10 @@ int TFormPad::fLoadSettings() {
   languageName = read("Localisation", "");
   if (languageName.empty()) languageName = "English";
 
-  const Bounds stored{number("Left", 60), number("Top", 60), number("Width", 530), number("Height", 360)};
+  // Stored bounds are what the system reported for the window; only the first start's
+  // default size is a 96-dpi design size.
+  const Bounds stored{number("Left", 60), number("Top", 60), number("Width", Scaled(530)),
+                      number("Height", Scaled(360))};
   const Bounds placed = PlaceStoredWindow(stored, ScreenWorkAreas());
   MoveWindow(hwnd_, placed.left, placed.top, placed.width, placed.height, FALSE);
 
