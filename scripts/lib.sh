@@ -28,9 +28,12 @@ varnock_build() {  # $1 = preset
   cmake --build --preset "$1" -- -j"$(nproc)"
 }
 
-# The Wine environment of the build tree: never the user's own ~/.wine.
+# The Wine environment of the build tree: never the user's own ~/.wine. VARNOCK_WINE_DPI
+# (for example 144) picks the build tree's prefix whose screen has that DPI.
 varnock_wine_env() {
-  export WINEPREFIX="${VARNOCK_WINEPREFIX:-$VARNOCK_BUILD/wineprefix}"
+  local default="$VARNOCK_BUILD/wineprefix"
+  [ -n "${VARNOCK_WINE_DPI:-}" ] && default="$VARNOCK_BUILD/wineprefix-dpi$VARNOCK_WINE_DPI"
+  export WINEPREFIX="${VARNOCK_WINEPREFIX:-$default}"
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
   export WINEARCH=win64
@@ -65,6 +68,7 @@ varnock_stop_xvfb() {
 varnock_prepare_prefix() {
   varnock_wine_env
   [ -n "$WINEPREFIX" ] || return 1
+  if [ -n "${VARNOCK_WINE_DPI:-}" ]; then varnock_prepare_dpi_prefix; return; fi
   local ready="$WINEPREFIX/.varnock-ready-3"
   [ -f "$ready" ] && return 0
   echo "Preparing the Wine prefix in $WINEPREFIX ..."
@@ -78,6 +82,31 @@ varnock_prepare_prefix() {
     [ -f "$f" ] && cp -n "$f" "$WINEPREFIX/drive_c/windows/Fonts/"
   done
   wine regedit /s "$(winepath -w "$VARNOCK_ROOT/scripts/prefix.reg")" >/dev/null 2>&1
+  wineserver -w
+  touch "$ready"
+}
+
+# The prefix of another DPI, made once from the prepared 96-dpi prefix in seconds: its
+# files are hard links to that prefix's (Wine never rewrites them), but the registry and
+# the .ini files it may write are copies of its own, and its screen reports
+# VARNOCK_WINE_DPI dots per inch.
+varnock_prepare_dpi_prefix() {
+  local dpi="$VARNOCK_WINE_DPI" target="$WINEPREFIX"
+  local ready="$target/.varnock-ready-dpi"
+  [ -f "$ready" ] && return 0
+  local base
+  base="$(VARNOCK_WINE_DPI='' VARNOCK_WINEPREFIX='' varnock_prepare_prefix >&2 && echo "$VARNOCK_BUILD/wineprefix")" || return 1
+  echo "Preparing the Wine prefix at $dpi dpi in $target ..."
+  rm -rf "$target"
+  cp -al "$base" "$target" || return 1
+  rm -f "$target"/.varnock-ready-*
+  local f
+  while IFS= read -r -d '' f; do
+    cp --remove-destination "$f" "$f.copy" && mv -f "$f.copy" "$f"
+  done < <(find "$target" -maxdepth 1 -type f -print0; find "$target/drive_c" -type f -iname '*.ini' -print0)
+  varnock_wine_env
+  printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\n"LogPixels"=dword:%08x\n' "$dpi" > "$target/dpi.reg"
+  wine regedit /s "$(winepath -w "$target/dpi.reg")" >/dev/null 2>&1
   wineserver -w
   touch "$ready"
 }

@@ -22,5 +22,6 @@ printf 'subdirs("native" "windows")\n' > "$VARNOCK_BUILD/CTestTestfile.cmake"
 ctest --test-dir "$VARNOCK_BUILD" --output-on-failure --timeout 900
 rc=$?
 wineserver -k 2>/dev/null
+WINEPREFIX="$VARNOCK_BUILD/wineprefix-dpi144" wineserver -k 2>/dev/null
 varnock_stop_xvfb
 exit $rc
