@@ -215,6 +215,8 @@ LRESULT TFormColor::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       DrawColourButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
       return TRUE;
     case WM_CTLCOLORSTATIC:
+      // The system's colours for the label, so a high-contrast scheme reads too.
+      SetTextColor(reinterpret_cast<HDC>(wp), GetSysColor(COLOR_BTNTEXT));
       SetBkMode(reinterpret_cast<HDC>(wp), TRANSPARENT);
       return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     case WM_CLOSE:

@@ -53,11 +53,4 @@ void MoveToSuggestedRect(HWND hwnd, LPARAM suggested) {
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-bool HighContrastOn() {
-  HIGHCONTRASTA contrast{};
-  contrast.cbSize = sizeof contrast;
-  return SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
-         (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
-}
-
 }  // namespace varnock

@@ -38,7 +38,4 @@ SIZE FrameSizeOfClient(int clientWidth, int clientHeight, DWORD style, DWORD exS
 // Places a window at the rectangle WM_DPICHANGED suggests (its lParam).
 void MoveToSuggestedRect(HWND hwnd, LPARAM suggested);
 
-// Whether the user runs a high-contrast colour scheme.
-bool HighContrastOn();
-
 }  // namespace varnock
