@@ -19,6 +19,7 @@ void TFormPad::Construct() {
   recolourPending = false;
   displayFont = labelVideFont;
   DragAcceptFiles(hwnd_, TRUE);
+  CheckSetupDLL();  // before the settings, which check a stored library only if found
   ApplyToolbarMode(1);  // the large toolbar until the settings give the saved mode
   FontCheck();
   BuildLanguageMenu();
