@@ -271,3 +271,74 @@ TEST_F(WizardTest, RadioButtonsShowTheirFoldersAndTheWin9xVariant) {
 
 }  // namespace
 }  // namespace varnock::test
+
+namespace varnock::test {
+namespace {
+
+std::string MachineValue(const std::string& subkey, const char* name) {
+  char buffer[512] = {};
+  DWORD size = sizeof buffer;
+  if (RegGetValueA(HKEY_LOCAL_MACHINE, subkey.c_str(), name, RRF_RT_REG_SZ, nullptr, buffer, &size) != ERROR_SUCCESS)
+    return "";
+  return buffer;
+}
+
+class WizardInstall : public WizardTest {
+ protected:
+  void TearDown() override {
+    for (const char* key : {"Software\\VKT2", "Software\\VKT3", "Software\\VKT5", "Software\\VKTC"})
+      RegDeleteTreeA(HKEY_LOCAL_MACHINE, key);
+    WizardTest::TearDown();
+  }
+  // Runs the wizard on the saved, empty `shortName`.inf, then tests it with `library`.
+  void WriteAndTest(const std::string& shortName, const char* library, std::function<void()> options) {
+    const std::string path = TestFolder() + shortName + ".inf";
+    WriteTextFile(path, "");
+    Load(path, "");
+    RunWizard([&] {
+      Type("EditNomLong", "Wizard \"made\" 100%");
+      options();
+      Press("BitBtnOK");
+    });
+    MenuItem* entry = pad().Item(library);
+    entry->onClick(*entry);
+    boxes->answers = {IDYES};  // save first
+    MenuItem* test = pad().Item("AffTestItem");
+    test->onClick(*test);
+  }
+  std::string Poll(const std::string& subkey, const char* name) {
+    for (int i = 0; i < 400; ++i) {
+      const std::string value = MachineValue(subkey, name);
+      if (!value.empty()) return value;
+      Pump(25);
+    }
+    return "";
+  }
+};
+
+TEST_F(WizardInstall, TheSkeletonInstallsThroughEachLibrary) {
+  const std::pair<const char*, const char*> libraries[] = {
+      {"2", "DLLsetupapi"}, {"3", "DLLadvpack"}, {"5", "DLLdefault"}};
+  for (const auto& [code, entry] : libraries) {
+    const std::string shortName = std::string("VKT") + code;
+    WriteAndTest(shortName, entry, [&] { Press("CheckBox30"); });
+    EXPECT_EQ(Poll("Software\\" + shortName, "Version"), "1.0") << entry;
+    EXPECT_NE(MachineValue("Software\\" + shortName, "Path").find(shortName + ".exe"), std::string::npos) << entry;
+  }
+}
+
+// A folder no directory id covers is written -1,PATH, and the files land there.
+TEST_F(WizardInstall, FilesAreCopiedToAFolderWithoutDirectoryId) {
+  const std::string dest = TestFolder() + "dest";
+  for (const char* ext : {".exe", ".hlp"}) WriteTextFile(TestFolder() + "VKTC" + ext, "payload");
+  WriteAndTest("VKTC", "DLLsetupapi", [&] {
+    Press("CheckBox20");
+    SetWindowTextA(Control("EditPath"), dest.c_str());
+  });
+  EXPECT_NE(pad().Rich1.Text().find("VKTC.Copy   = -1," + dest + "\r\n"), std::string::npos);
+  EXPECT_EQ(ReadTextFile(dest + "\\VKTC.exe"), "payload");
+  EXPECT_EQ(ReadTextFile(dest + "\\VKTC.hlp"), "payload");
+}
+
+}  // namespace
+}  // namespace varnock::test
