@@ -56,6 +56,12 @@ bool CurrentDirectory(Text& out) {
   return ok;
 }
 
+// The separator between the folder and a name; none after a drive root ("C:\").
+const char* Separator(const char* folder) {
+  const int length = lstrlenA(folder);
+  return length > 0 && folder[length - 1] == '\\' ? "" : "\\";
+}
+
 size_t NameStemLength(const char* name) {
   size_t n = 0;
   while (name[n] && name[n] != '.') ++n;
@@ -66,7 +72,7 @@ int Run() {
   Text folder;
   if (!CurrentDirectory(folder)) return 1;
   Text search;
-  if (!search.Append(folder.c_str()) || !search.Append("\\") || !search.Append(g_pattern)) return 1;
+  if (!search.Append(folder.c_str()) || !search.Append(Separator(folder.c_str())) || !search.Append(g_pattern)) return 1;
   WIN32_FIND_DATAA found;
   HANDLE find = FindFirstFileA(search.c_str(), &found);
   if (find == INVALID_HANDLE_VALUE) {
@@ -75,7 +81,7 @@ int Run() {
   }
   FindClose(find);
   Text command, question;
-  if (!command.Append(kCommand) || !command.Append(folder.c_str()) || !command.Append("\\") ||
+  if (!command.Append(kCommand) || !command.Append(folder.c_str()) || !command.Append(Separator(folder.c_str())) ||
       !command.Append(found.cFileName))
     return 1;
   if (!question.Append(g_question) || !question.Append(found.cFileName, NameStemLength(found.cFileName)) ||

@@ -155,5 +155,36 @@ TEST_F(InfRoundTrip, WizardTestAndLauncher) {
   EXPECT_EQ(Answer(launcher, IDOK), "Inf file not found.  |Error Message");
 }
 
+// The pristine (generic) launcher in a deep folder with a long INF name: its command
+// (about 280 characters) goes whole to the setup library. Wine's setup library ignores
+// INF paths beyond about 240 characters, so the path stays below that.
+TEST_F(InfRoundTrip, LauncherTakesALongFolderAndName) {
+  const char kLongKey[] = "Software\\VarnockLongLauncher";
+  RegDeleteTreeA(HKEY_CURRENT_USER, kLongKey);
+  std::string folder = root + "deep";
+  CreateDirectoryA(folder.c_str(), nullptr);
+  while (folder.size() < 150) {
+    folder += "\\a-rather-long-folder-name";
+    CreateDirectoryA(folder.c_str(), nullptr);
+  }
+  folder += "\\";
+  const std::string stem = "a-long-inf-file-name-for-the-launcher-0123456";
+  ASSERT_TRUE(WriteFile(folder + stem + ".inf", std::string("[Version]\r\nsignature=\"$CHICAGO$\"\r\n\r\n"
+                                                             "[DefaultInstall]\r\nAddReg = r\r\n\r\n[r]\r\n"
+                                                             "HKCU,\"") + kLongKey + "\",\"Value\",,\"ok\"\r\n"));
+  ASSERT_TRUE(CopyFileA((ExeFolder() + "launcher\\RunInf.exe").c_str(), (folder + "RunInf.exe").c_str(), FALSE));
+  launcher = StartIn(folder + "RunInf.exe", folder);
+  EXPECT_EQ(Answer(launcher, IDYES), "Do you want to install: " + stem + " ?|RunInf");
+  std::string value;
+  for (int i = 0; i < 200 && value.empty(); ++i, Sleep(50)) {
+    char buffer[64] = {};
+    DWORD size = sizeof buffer;
+    if (RegGetValueA(HKEY_CURRENT_USER, kLongKey, "Value", RRF_RT_REG_SZ, nullptr, buffer, &size) == ERROR_SUCCESS)
+      value = buffer;
+  }
+  EXPECT_EQ(value, "ok");
+  RegDeleteTreeA(HKEY_CURRENT_USER, kLongKey);
+}
+
 }  // namespace
 }  // namespace e2e
