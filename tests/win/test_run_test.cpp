@@ -138,6 +138,19 @@ TEST_F(TestRun, AModifiedDocumentRunsOnlyOnceSaved) {
   EXPECT_EQ(ReadValue(std::string(kTestKey) + "\\Code2", "Value"), "ok");
 }
 
+TEST_F(TestRun, ARefusedSaveNeverRunsTheStaleFile) {
+  const std::string path = TestFolder() + "stale.inf";
+  WriteTextFile(path, InstallingInf("2"));  // on disk: would install
+  Load(path, "[Version]\r\n", true);
+  pad().wasUnicode = true;
+  Click("DLLsetupapi");
+  boxes->answers = {IDYES, IDNO};  // save now, but keep the UNICODE version
+  Click("AffTestItem");
+  ASSERT_EQ(boxes->shown.size(), 2u);
+  EXPECT_EQ(ReadTextFile(path), InstallingInf("2"));
+  EXPECT_EQ(ReadValue(std::string(kTestKey) + "\\Code2", "Value"), "");
+}
+
 TEST_F(TestRun, EachLibraryAppliesDefaultInstall) {
   for (const char* code : {"2", "3", "5"}) {
     const std::string path = TestFolder() + "code" + code + ".inf";
@@ -155,6 +168,18 @@ TEST_F(TestRun, MergeImportsTheRegFile) {
   Click("AffRegFus");
   EXPECT_EQ(ReadValue(std::string(kTestKey) + "\\Merge", "V"), "1");
   EXPECT_TRUE(boxes->shown.empty());
+}
+
+TEST_F(TestRun, AModifiedRegDocumentIsSavedThenMerged) {
+  const std::string path = TestFolder() + "edited.reg";
+  const std::string text = "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\" + std::string(kTestKey) + "\\Edited]\r\n\"V\"=\"2\"\r\n\r\n";
+  WriteTextFile(path, "REGEDIT4\r\n");
+  Load(path, text, true);
+  boxes->answers = {IDYES};
+  Click("AffRegFus");
+  ASSERT_EQ(boxes->shown.size(), 1u);
+  EXPECT_EQ(boxes->shown[0].text, "You must save file before testing it,\rSave file now ?");
+  EXPECT_EQ(ReadValue(std::string(kTestKey) + "\\Edited", "V"), "2");
 }
 
 }  // namespace
