@@ -146,7 +146,7 @@ TEST_F(WizardTest, OpeningProposesTheNameOfASavedShortInfFile) {
 
 TEST_F(WizardTest, ShortNameLosesWhatNoFileNameHolds) {
   Load("", "");
-  std::string pasted, typed, quoted;
+  std::string pasted, typed, quoted, limited;
   RunWizard([&] {
     Paste("EditNomCourt", "my app");
     pasted = wizard().controls.Text("EditNomCourt");
@@ -156,10 +156,14 @@ TEST_F(WizardTest, ShortNameLosesWhatNoFileNameHolds) {
     SetWindowTextA(Control("EditNomCourt"), "");
     Paste("EditNomCourt", "ab%c\"d");
     quoted = wizard().controls.Text("EditNomCourt");
+    SetWindowTextA(Control("EditNomCourt"), "");
+    Type("EditNomCourt", "ABCDEFGHIJ");
+    limited = wizard().controls.Text("EditNomCourt");
   });
   EXPECT_EQ(pasted, "my");
   EXPECT_EQ(typed, "myapp");
   EXPECT_EQ(quoted, "ab");
+  EXPECT_EQ(limited, "ABCDEFGH");
 }
 
 TEST_F(WizardTest, SpecialDestinationPanelSlidesAndKeepsTheChosenCode) {

@@ -187,7 +187,7 @@ LRESULT TInfWizard::ColourStatic(HDC dc, HWND control) {
 LRESULT TInfWizard::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_COMMAND:
-      OnCommand(LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp));
+      OnCommand(LOWORD(wp), HIWORD(wp));
       return 0;
     case WM_TIMER:
       if (wp == kTimer1) Timer1Timer();

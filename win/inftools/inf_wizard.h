@@ -66,7 +66,7 @@ class TInfWizard : public WindowBase {
   void CreatePanel();
   HWND Add(HWND parent, const char* className, const char* name, const char* caption, DWORD style, int x, int y,
            int w, int h, int id = 0);
-  void OnCommand(int id, int code, HWND from);
+  void OnCommand(int id, int code);
   bool Checked(const char* name) const;
   void SetChecked(const char* name, bool checked);
   void ReadOptions();

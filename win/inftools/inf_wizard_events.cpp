@@ -211,8 +211,7 @@ void TInfWizard::BitBtnOKClick() {
   Finish(true);
 }
 
-void TInfWizard::OnCommand(int id, int code, HWND from) {
-  (void)from;
+void TInfWizard::OnCommand(int id, int code) {
   if (code == EN_CHANGE) {
     if (id == kIdEditNomLong || id == kIdEditNomCourt) NameModified(id == kIdEditNomCourt);
     return;
