@@ -109,6 +109,41 @@ TEST_F(TestRun, RefusalsAreBoxesWithTheirTexts) {
   EXPECT_TRUE(boxes->shown.empty());
 }
 
+// Points the system's Windows folder elsewhere for the life of the object.
+class WindowsFolderMoved {
+ public:
+  explicit WindowsFolderMoved(const char* folder) {
+    DWORD size = sizeof saved_;
+    RegGetValueA(HKEY_LOCAL_MACHINE, kKey, "SystemRoot", RRF_RT_REG_SZ, nullptr, saved_, &size);
+    Set(folder);
+  }
+  ~WindowsFolderMoved() { Set(saved_); }
+
+ private:
+  static constexpr const char* kKey = "Software\\Microsoft\\Windows NT\\CurrentVersion";
+  void Set(const char* folder) {
+    RegSetKeyValueA(HKEY_LOCAL_MACHINE, kKey, "SystemRoot", REG_SZ, folder, static_cast<DWORD>(strlen(folder) + 1));
+  }
+  char saved_[MAX_PATH] = "C:\\windows";
+};
+
+TEST_F(TestRun, AProgramThatCannotStartIsReportedWithTheSystemsText) {
+  const std::string inf = TestFolder() + "x.inf", reg = TestFolder() + "x.reg";
+  WriteTextFile(inf, InstallingInf("2"));
+  WriteTextFile(reg, "REGEDIT4\r\n");
+  {
+    WindowsFolderMoved moved("C:\\no-windows-here");
+    pad().fTestInf(inf, "2");
+    pad().fMergeReg(reg);
+  }
+  ASSERT_EQ(boxes->shown.size(), 2u);
+  EXPECT_EQ(boxes->shown[0].text.rfind("Testing INF file, spawnl error:\r", 0), 0u);
+  EXPECT_GT(boxes->shown[0].text.size(), std::string("Testing INF file, spawnl error:\r").size());
+  EXPECT_EQ(boxes->shown[1].text.rfind("Merging REG file, spawnl error:\r", 0), 0u);
+  for (const PromptRequest& box : boxes->shown) EXPECT_EQ(box.type, static_cast<UINT>(MB_OK | MB_ICONERROR));
+  EXPECT_EQ(ReadValue(std::string(kTestKey) + "\\Code2", "Value"), "");
+}
+
 TEST_F(TestRun, AnUnsavedDocumentIsSavedFirstOrNothingRuns) {
   int dialogs = 0;
   SetFileDialogHook([&](FileDialogRequest&) {
