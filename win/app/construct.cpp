@@ -19,6 +19,7 @@ void TFormPad::Construct() {
   recolourPending = false;
   displayFont = labelVideFont;
   DragAcceptFiles(hwnd_, TRUE);
+  CheckSetupDLL();  // before the settings, which check a stored library only if found
   ApplyToolbarMode(fLoadSettings());
   FontCheck();
   BuildLanguageMenu();

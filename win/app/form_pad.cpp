@@ -125,7 +125,9 @@ LRESULT TFormPad::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_PAINT: OnPaint(); return 0;
     case WM_COMMAND:
       if (lp == 0) OnCommand(LOWORD(wp));
-      else if (reinterpret_cast<HWND>(lp) == Rich1.hwnd() && HIWORD(wp) == EN_CHANGE) SetTitle();
+      else if (reinterpret_cast<HWND>(lp) == Rich1.hwnd() && HIWORD(wp) == EN_CHANGE) {
+        if (!richHandlersDetached) SetTitle();
+      }
       else OnToolBarCommand(reinterpret_cast<HWND>(lp), LOWORD(wp));
       return 0;
     case WM_MENUSELECT: OnMenuSelect(wp, lp); return 0;
@@ -172,7 +174,7 @@ void TFormPad::OnInitMenuPopup(HMENU menu) {
 LRESULT TFormPad::OnNotify(NMHDR* header) {
   if (LRESULT result = 0; OnToolBarNotify(header, result)) return result;
   if (header->hwndFrom == Rich1.hwnd() && header->code == EN_SELCHANGE) {
-    Rich1SelectionChange();
+    if (!richHandlersDetached) Rich1SelectionChange();
     return 0;
   }
   if (header->hwndFrom == StatusLine.hwnd() && header->code == NM_CLICK) {

@@ -306,6 +306,23 @@ class TFormPad : public WindowBase {
   void OnSystemColoursChanged(UINT msg, WPARAM wp, LPARAM lp);
   // (end of display scale)
 
+  // --- INF wizard, test run and merge, launcher (win/inftools) -----------------------
+  void AffWizard();
+  // While set, the text control's change and selection-change handlers do nothing.
+  bool richHandlersDetached = false;
+  void CheckSetupDLL();
+  void AffOptTestClick(MenuItem& sender);
+  void fTestInfFile();
+  void AffRegFusClick();
+  void fTestInf(const std::string& path, const std::string& code);
+  void fMergeReg(const std::string& path);
+  // Before a test or merge: the document saved under a name; false ends the command.
+  bool fSavedForRun();
+  void AffExeItemClick();
+  void fMakeRunInf();
+  void AffOptRunInfClick();
+  // (end of wizard, test run and launcher)
+
  protected:
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 

@@ -111,22 +111,6 @@ void Copy(TFormPad& pad, const LocCopy& copy) {
   }
 }
 
-void RefreshWizardFolderChoices(TFormPad& pad) {
-  if (!pad.infWizard) return;
-  NamedControls& controls = pad.infWizard->controls;
-  for (const FolderChoice& choice : WizardFolderChoices()) {
-    HWND button = controls.Control(choice.radioButton);
-    const MenuItem* folder = pad.Item(choice.shellFolderEntry);
-    if (!button || !folder) continue;
-    controls.SetHint(choice.radioButton, folder->hint);
-    EnableWindow(button, !folder->hint.empty());
-  }
-  if (fPlatformId() != 1) return;
-  for (const char* name : {"RadioButton3", "RadioButton12", "RadioButton14"})
-    if (HWND button = controls.Control(name)) EnableWindow(button, FALSE);
-  if (HWND label = controls.Control("LabelNotCompatible")) ShowWindow(label, SW_HIDE);
-}
-
 }  // namespace
 
 void TFormPad::fLocaliseForm() {
@@ -141,7 +125,7 @@ void TFormPad::fLocaliseForm() {
   CopyToolButtonHints();
   for (const LocCopy& copy : LocalisationCopies()) Copy(*this, copy);
   fRefreshFolderMenus();
-  RefreshWizardFolderChoices(*this);
+  if (infWizard) infWizard->fRefreshFolderChoices();
   RefreshMenuBar();
 }
 

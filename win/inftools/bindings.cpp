@@ -11,6 +11,15 @@ void TFormPad::BindInfToolCommands() {
   for (const std::string& name : ShellFolderEntryNames()) {
     if (MenuItem* item = Item(name)) item->onClick = [this](MenuItem& sender) { sfClick(sender); };
   }
+  // The wizard, test run, merge and launcher.
+  Bind("AffWizardItem", &TFormPad::AffWizard);
+  Bind("AffTestItem", &TFormPad::fTestInfFile);
+  Bind("AffRegFus", &TFormPad::AffRegFusClick);
+  Bind("AffExeItem", &TFormPad::AffExeItemClick);
+  Bind("AffOptRunInf", &TFormPad::AffOptRunInfClick);
+  for (const char* name : {"DLLdefault", "DLLsetupx", "DLLsetupapi", "DLLadvpack"}) {
+    if (MenuItem* item = Item(name)) item->onClick = [this](MenuItem& sender) { AffOptTestClick(sender); };
+  }
 }
 
 }  // namespace varnock
