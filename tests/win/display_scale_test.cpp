@@ -9,6 +9,7 @@
 
 #include "win/app/display_scale.h"
 #include "win/colour/form_color.h"
+#include "win/inftools/inf_wizard.h"
 #include "win/platform/dpi.h"
 
 namespace varnock::test {
@@ -24,12 +25,12 @@ class DisplayScale : public ColourTest {
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
     return r;
   }
-  // Every visible child lies wholly inside its parent's client area.
-  void ExpectChildrenInside(HWND parent) {
+  // Every visible child lies wholly inside its parent's client area (but `outside`).
+  void ExpectChildrenInside(HWND parent, HWND outside = nullptr) {
     RECT client{};
     GetClientRect(parent, &client);
     for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-      if (!(GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE)) continue;
+      if (!(GetWindowLongA(child, GWL_STYLE) & WS_VISIBLE) || child == outside) continue;
       const RECT r = ClientRectIn(child, parent);
       char cls[64] = "";
       GetClassNameA(child, cls, sizeof cls);
@@ -139,6 +140,47 @@ TEST_F(DisplayScale, ColourDialogIsItsDesignScaled) {
   ShowWindow(dialog.hwnd(), SW_SHOWNA);
   ExpectChildrenInside(dialog.hwnd());
   ShowWindow(dialog.hwnd(), SW_HIDE);
+}
+
+TEST_F(DisplayScale, WizardIsItsDesignScaled) {
+  TInfWizard& wizard = forms->wizard;
+  EXPECT_EQ(wizard.Dpi(), WindowDpi(wizard.hwnd()));
+  RECT client{};
+  GetClientRect(wizard.hwnd(), &client);
+  EXPECT_NEAR(client.right, Scaled(470), 1);
+  EXPECT_NEAR(client.bottom, Scaled(357), 1);
+  const struct {
+    const char* name;
+    int left, top, width, height;
+  } places[] = {{"EditNomLong", 8, 24, 220, 21}, {"BitBtnOK", 372, 8, 90, 26}, {"EditPath", 112, 141, 350, 21},
+                {"Label11", 8, 300, 454, 14},    {"Panel_adv_dest", 0, 357, 470, 240}};
+  for (const auto& p : places) {
+    const RECT r = ClientRectIn(wizard.controls.Control(p.name), wizard.hwnd());
+    EXPECT_EQ(r.left, Scaled(p.left)) << p.name;
+    EXPECT_EQ(r.top, Scaled(p.top)) << p.name;
+    EXPECT_EQ(r.right - r.left, Scaled(p.width)) << p.name;
+    EXPECT_EQ(r.bottom - r.top, Scaled(p.height)) << p.name;
+  }
+  HWND panel = wizard.controls.Control("Panel_adv_dest");
+  const RECT button = ClientRectIn(wizard.controls.Control("SpeedButton1"), panel);
+  EXPECT_EQ(button.left, Scaled(440));
+  ShowWindow(wizard.hwnd(), SW_SHOWNA);
+  ExpectChildrenInside(wizard.hwnd(), panel);  // the panel waits below the client area
+  ExpectChildrenInside(panel);
+  ShowWindow(wizard.hwnd(), SW_HIDE);
+}
+
+TEST_F(DisplayScale, AChangeOfDpiRescalesTheWizard) {
+  TInfWizard& wizard = forms->wizard;
+  const int before = wizard.Dpi();
+  const int after = before == 192 ? 96 : 192;
+  ChangeDpi(wizard.hwnd(), after);
+  EXPECT_EQ(wizard.Dpi(), after);
+  const RECT ok = ClientRectIn(wizard.controls.Control("BitBtnOK"), wizard.hwnd());
+  EXPECT_EQ(ok.left, ScaleToDpi(372, after));
+  EXPECT_EQ(wizard.PanelTop(), ScaleToDpi(357, after));
+  ChangeDpi(wizard.hwnd(), before);
+  EXPECT_EQ(wizard.PanelTop(), ScaleToDpi(357, before));
 }
 
 TEST_F(DisplayScale, AChangeOfDpiRescalesTheMainWindow) {

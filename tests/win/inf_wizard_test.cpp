@@ -187,10 +187,10 @@ TEST_F(WizardTest, SpecialDestinationPanelSlidesAndKeepsTheChosenCode) {
     disabled = !Enabled("CheckBox25") && !Checked("CheckBox25");
     afterUncheck = wizard().DestinationCode("CheckBox25");
   });
-  EXPECT_EQ(in, 117);
+  EXPECT_EQ(in, wizard().Scaled(117));
   EXPECT_TRUE(radio0);
   EXPECT_EQ(chosen, 21);
-  EXPECT_EQ(out, 357);
+  EXPECT_EQ(out, wizard().Scaled(357));
   EXPECT_TRUE(disabled);
   EXPECT_EQ(afterUncheck, 0);
 }

@@ -4,6 +4,7 @@
 #include "core/display/font_spec.h"
 #include "win/inftools/inf_wizard_layout.h"
 #include "win/inftools/system_folders.h"
+#include "win/platform/dpi.h"
 #include "win/platform/gdi_font.h"
 
 namespace varnock {
@@ -39,12 +40,17 @@ void RegisterPanelClass() {
   RegisterClassA(&wc);
 }
 
-HFONT DialogFont(bool bold) {
+HFONT DialogFont(bool bold, int dpi) {
   FontSpec spec;
   spec.face = "MS Sans Serif";
   spec.pointSize = 8;
   spec.bold = bold;
-  return CreateFontOf(spec);
+  return CreateFontOf(spec, dpi);
+}
+
+void Place(HWND control, const DpiScaler& scale, int x, int y, int w, int h) {
+  const RECT r = scale.Rect(x, y, w, h);
+  MoveWindow(control, r.left, r.top, r.right - r.left, r.bottom - r.top, FALSE);
 }
 
 }  // namespace
@@ -59,19 +65,47 @@ TInfWizard::~TInfWizard() {
 TInfWizard* TInfWizard::Instance() { return g_instance; }
 
 bool TInfWizard::Create(HWND owner) {
-  RECT frame{0, 0, kWizardWidth, kWizardHeight};
   const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-  AdjustWindowRectEx(&frame, style, FALSE, WS_EX_DLGMODALFRAME);
+  const SIZE frame = FrameSizeOfClient(kWizardWidth, kWizardHeight, style, WS_EX_DLGMODALFRAME, kDesignDpi);
   if (!CreateWin("TInfWizard", "Varnock INF file wizard", style, WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT,
-                 CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, owner))
+                 CW_USEDEFAULT, CW_USEDEFAULT, frame.cx, frame.cy, owner))
     return false;
   g_instance = this;
-  font_ = DialogFont(false);
-  boldFont_ = DialogFont(true);
   CreateControls();
   CreatePanel();
+  ApplyDpi(WindowDpi(hwnd_), true);
   fRefreshFolderChoices();
   return true;
+}
+
+int TInfWizard::Scaled(int designPixels) const { return ScaleToDpi(designPixels, dpi_); }
+
+void TInfWizard::ApplyDpi(int dpi, bool resizeWindow) {
+  const int panelDesignTop = panel_ ? UnscaleFromDpi(PanelTop(), dpi_) : kPanelOut;
+  dpi_ = UsableDpi(dpi);
+  const DpiScaler scale(dpi_);
+  HFONT oldFont = font_;
+  HFONT oldBold = boldFont_;
+  font_ = DialogFont(false, dpi_);
+  boldFont_ = DialogFont(true, dpi_);
+  if (resizeWindow) {
+    const DWORD style = static_cast<DWORD>(GetWindowLongA(hwnd_, GWL_STYLE));
+    const SIZE frame = FrameSizeOfClient(scale(kWizardWidth), scale(kWizardHeight), style, WS_EX_DLGMODALFRAME, dpi_);
+    SetWindowPos(hwnd_, nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  for (const auto* list : {&WizardControls(), &PanelControls()}) {
+    for (const ControlSpec& c : *list) {
+      HWND control = controls.Control(c.name);
+      Place(control, scale, c.x, c.y, c.w, c.h);
+      SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    }
+  }
+  SendMessageA(controls.Control("LabelPanelTitle"), WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_), FALSE);
+  Place(panel_, scale, 0, panelDesignTop, kWizardWidth, kPanelHeight);
+  if (slideStep_ != 0) slideStep_ = slideStep_ < 0 ? -scale(kPanelStep) : scale(kPanelStep);
+  if (oldFont) DeleteObject(oldFont);
+  if (oldBold) DeleteObject(oldBold);
+  InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 HWND TInfWizard::Add(HWND parent, const char* className, const char* name, const char* caption, DWORD style, int x,
@@ -177,6 +211,7 @@ void TInfWizard::Finish(bool ok) {
 
 LRESULT TInfWizard::ColourStatic(HDC dc, HWND control) {
   SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));  // the system's, so high contrast reads too
   if (redWarnings_) {
     for (const char* name : {"RadioButton3", "RadioButton22", "RadioButton24", "LabelNotCompatible"})
       if (control == controls.Control(name)) SetTextColor(dc, RGB(255, 0, 0));
@@ -200,6 +235,10 @@ LRESULT TInfWizard::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case DM_GETDEFID:
       return MAKELRESULT(IDOK, DC_HASDEFID);
+    case WM_DPICHANGED:
+      ApplyDpi(HIWORD(wp), false);
+      MoveToSuggestedRect(hwnd_, lp);
+      return 0;
   }
   return Default(msg, wp, lp);
 }

@@ -35,6 +35,10 @@ class TInfWizard : public WindowBase {
 
   // The destination code of CheckBox25 or CheckBox45.
   int DestinationCode(const std::string& boxName) const;
+  // The DPI the wizard lays out at (its sizes are designed at 96 dpi), and a design
+  // length at that DPI.
+  int Dpi() const { return dpi_; }
+  int Scaled(int designPixels) const;
   // The sliding panel's top in the client area, and whether it is still moving.
   int PanelTop() const;
   bool PanelMoving() const { return slideStep_ != 0; }
@@ -64,6 +68,9 @@ class TInfWizard : public WindowBase {
  private:
   void CreateControls();
   void CreatePanel();
+  // Fonts, sizes and places of everything for `dpi`; the window keeps its place and,
+  // unless told, takes the size of its client area at that DPI.
+  void ApplyDpi(int dpi, bool resizeWindow);
   HWND Add(HWND parent, const char* className, const char* name, const char* caption, DWORD style, int x, int y,
            int w, int h, int id = 0);
   void OnCommand(int id, int code);
@@ -82,7 +89,7 @@ class TInfWizard : public WindowBase {
   int code25_ = 0;
   int code45_ = 0;
   const char* boundBox_ = nullptr;  // the box the panel's radio buttons set
-  int slideStep_ = 0;               // -10 sliding in, +10 sliding out, 0 still
+  int slideStep_ = 0;               // pixels per tick: below 0 sliding in, above 0 out, 0 still
   bool redWarnings_ = true;         // red captions of the not-for-9x choices
   bool showing_ = false;            // the wizard fills its fields: no name rule
   bool done_ = true;
@@ -90,6 +97,7 @@ class TInfWizard : public WindowBase {
   HWND panel_ = nullptr;
   HFONT font_ = nullptr;
   HFONT boldFont_ = nullptr;
+  int dpi_ = 96;
 };
 
 }  // namespace varnock

@@ -69,7 +69,7 @@ void TInfWizard::FormShow() {
   KillTimer(hwnd_, kTimer1);
   slideStep_ = 0;
   boundBox_ = nullptr;
-  SetWindowPos(panel_, nullptr, 0, kPanelOut, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(panel_, nullptr, 0, Scaled(kPanelOut), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   code25_ = code45_ = 0;
   for (const DestinationChoice& choice : DestinationChoices()) SetChecked(choice.radio, choice.code == 0);
   if (controls.Text("EditPath").empty()) controls.SetText("EditPath", fGetProgramFilesDir());
@@ -157,13 +157,13 @@ void TInfWizard::SpeedButton1Click() {
 }
 
 void TInfWizard::SlidePanel(bool in) {
-  slideStep_ = in ? -kPanelStep : kPanelStep;
+  slideStep_ = in ? -Scaled(kPanelStep) : Scaled(kPanelStep);
   if (in) SetWindowPos(panel_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SetTimer(hwnd_, kTimer1, kPanelInterval, nullptr);
 }
 
 void TInfWizard::Timer1Timer() {
-  const int target = slideStep_ < 0 ? kPanelIn : kPanelOut;
+  const int target = Scaled(slideStep_ < 0 ? kPanelIn : kPanelOut);
   int top = PanelTop() + slideStep_;
   if ((slideStep_ < 0 && top <= target) || (slideStep_ > 0 && top >= target) || slideStep_ == 0) {
     top = target;
