@@ -71,8 +71,8 @@ void TAboutBox::CreateControls() {
   titleFont_ = CreateFontA(-19, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Times New Roman");
 
-  // The panel comes first and stays at the bottom of the siblings, so the controls it
-  // holds are drawn over it.
+  // The panel goes to the bottom of the siblings, so the controls it holds are drawn
+  // over it.
   const int px = kPanelX, py = kPanelY;
   AddControl("Panel1", "STATIC", "", WS_VISIBLE | SS_SUNKEN, px, py, 281, 201);
   HWND icon = AddControl("ProgramIcon", "STATIC", "", WS_VISIBLE | SS_ICON | SS_REALSIZECONTROL | SS_NOTIFY, px + 8,
@@ -89,6 +89,8 @@ void TAboutBox::CreateControls() {
   AddControl("Bevel2", "STATIC", "", WS_VISIBLE | SS_ETCHEDFRAME, px + 8, py + 112, 265, 81);
   AddControl("Img", "STATIC", "", SS_OWNERDRAW, px + 10, py + 115, kImgWidth, kImgHeight, kImgId);
   AddControl("OKBtn", "BUTTON", "&OK", WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 215, 252, 75, 25, IDOK);
+  for (const char* frame : {"Bevel2", "Panel1"})
+    SetWindowPos(controls.Control(frame), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
   HDC screen = GetDC(hwnd_);
   imageDc_ = CreateCompatibleDC(screen);
