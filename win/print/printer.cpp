@@ -14,7 +14,13 @@ std::string& OutputFile() {
   return path;
 }
 
-BOOL Run(PRINTDLGA& request) { return Runner() ? Runner()(request) : PrintDlgA(&request); }
+BOOL Run(PRINTDLGA& request, DWORD* error) {
+  *error = 0;
+  if (Runner()) return Runner()(request, error);
+  const BOOL chosen = PrintDlgA(&request);
+  if (!chosen) *error = CommDlgExtendedError();
+  return chosen;
+}
 
 bool NoPrinterError(DWORD error) { return error == PDERR_NODEFAULTPRN || error == PDERR_NODEVICES || error == PDERR_PRINTERNOTFOUND; }
 
@@ -48,10 +54,10 @@ PrintDialogResult ShowPrintDialog(HWND owner, PrinterSettings& settings, PrintCh
   // Copies are printed by the program (nCopies), so every driver gives them.
   PRINTDLGA request =
       RequestFor(owner, settings, PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_HIDEPRINTTOFILE | PD_ALLPAGES);
-  const BOOL chosen = Run(request);
+  DWORD error = 0;
+  const BOOL chosen = Run(request, &error);
   settings.Keep(request.hDevMode, request.hDevNames);
   if (!chosen) {
-    const DWORD error = CommDlgExtendedError();
     if (request.hDC) DeleteDC(request.hDC);
     if (error == 0) return PrintDialogResult::Cancelled;
     return NoPrinterError(error) ? PrintDialogResult::NoPrinter : PrintDialogResult::Failed;
@@ -64,9 +70,10 @@ PrintDialogResult ShowPrintDialog(HWND owner, PrinterSettings& settings, PrintCh
 
 bool ShowPrintSetupDialog(HWND owner, PrinterSettings& settings, bool* noPrinter) {
   PRINTDLGA request = RequestFor(owner, settings, PD_PRINTSETUP);
-  const BOOL chosen = Run(request);
+  DWORD error = 0;
+  const BOOL chosen = Run(request, &error);
   settings.Keep(request.hDevMode, request.hDevNames);
-  *noPrinter = !chosen && NoPrinterError(CommDlgExtendedError());
+  *noPrinter = !chosen && NoPrinterError(error);
   return chosen != FALSE;
 }
 

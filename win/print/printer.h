@@ -40,8 +40,9 @@ bool ShowPrintSetupDialog(HWND owner, PrinterSettings& settings, bool* noPrinter
 HDC CreatePrinterDc(HGLOBAL devNames, HGLOBAL devMode);
 
 // Tests answer the dialogs: the runner gets the filled request and returns what the
-// dialog would (it may set hDC, nCopies, hDevMode, hDevNames). Empty: the real dialogs.
-using PrintDialogRunner = std::function<BOOL(PRINTDLGA&)>;
+// dialog would (it may set hDC, nCopies, hDevMode, hDevNames), with the dialog's error
+// code when it returns FALSE (0: cancelled). Empty: the real dialogs.
+using PrintDialogRunner = std::function<BOOL(PRINTDLGA&, DWORD* error)>;
 void SetPrintDialogRunner(PrintDialogRunner runner);
 
 // Where jobs write instead of the printer's own output (tests); empty: the printer.
