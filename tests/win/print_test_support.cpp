@@ -8,7 +8,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "win/print/printer.h"
+#include "tests/win/unix_command.h"
 
 namespace varnock::test {
 
@@ -44,7 +44,7 @@ PrintOutput::PrintOutput() {
 }
 
 PrintOutput::~PrintOutput() {
-  if (!getenv("VARNOCK_KEEP_PRINTS")) RunUnix("rm -rf " + unixFolder_, false);
+  if (!getenv("VARNOCK_KEEP_PRINTS")) RunUnixCommand("rm -rf " + unixFolder_, "/tmp/", "Z:\\tmp\\", false);
 }
 
 void PrintOutput::Clear() {
@@ -53,38 +53,28 @@ void PrintOutput::Clear() {
 }
 
 bool PrintOutput::PrinterReady() {
-  HDC dc = CreatePrinterDc(nullptr, nullptr);
-  if (!dc) return false;
-  DeleteDC(dc);
   char name[256] = "";
   DWORD size = sizeof name;
   return GetDefaultPrinterA(name, &size) && std::string(name) == "PDF";
 }
 
-// Wine starts Unix programs but hands back no process: the command leaves a mark when
-// it is done, which is waited for (at most a minute).
 bool PrintOutput::RunUnix(const std::string& command, bool wait) {
-  const std::string done = windowsFolder_ + "done";
-  DeleteFileA(done.c_str());
-  std::string line = "/bin/sh -c \"" + command + (wait ? "; echo $? > " + unixFolder_ + "done" : "") + "\"";
-  STARTUPINFOA startup{sizeof startup};
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) return false;
-  if (process.hProcess) CloseHandle(process.hProcess);
-  if (process.hThread) CloseHandle(process.hThread);
-  for (int i = 0; wait && i < 600; ++i) {
-    const std::string status = ReadAll(done);
-    if (!status.empty() && status.back() == '\n') return status == "0\n";
-    Sleep(100);
-  }
-  return !wait;
+  return RunUnixCommand(command, unixFolder_, windowsFolder_, wait);
 }
 
 std::vector<PrintedPage> PrintOutput::Pages() {
+  if (!RunUnix("ps2pdf out.ps out.pdf 2>/dev/null")) return {};
+  return ReadPdf();
+}
+
+std::vector<PrintedPage> PrintOutput::PdfPages(const std::string& pdf) {
+  if (!CopyFileA(pdf.c_str(), (windowsFolder_ + "out.pdf").c_str(), FALSE)) return {};
+  return ReadPdf();
+}
+
+std::vector<PrintedPage> PrintOutput::ReadPdf() {
   std::vector<PrintedPage> pages;
-  if (!RunUnix("cd " + unixFolder_ +
-               " && ps2pdf out.ps out.pdf 2>/dev/null && pdftotext -bbox out.pdf out.html && pdfinfo out.pdf > info.txt"))
-    return pages;
+  if (!RunUnix("pdftotext -bbox out.pdf out.html && pdfinfo out.pdf > info.txt")) return pages;
   const std::string html = ReadAll(windowsFolder_ + "out.html");
   // A landscape page is a portrait one turned a quarter.
   const std::string info = ReadAll(windowsFolder_ + "info.txt");
@@ -119,7 +109,7 @@ std::vector<PrintedPage> PrintOutput::Pages() {
 void PrintOutput::CountColours(int page, long* coloured, long* green) {
   *coloured = *green = 0;
   const std::string n = std::to_string(page);
-  if (!RunUnix("cd " + unixFolder_ + " && pdftoppm -r 30 -f " + n + " -l " + n + " out.pdf shot && mv shot*.ppm page-1.ppm"))
+  if (!RunUnix("pdftoppm -r 30 -f " + n + " -l " + n + " out.pdf shot && mv shot*.ppm page-1.ppm"))
     return;
   const std::string ppm = ReadAll(windowsFolder_ + "page-1.ppm");
   std::istringstream header(ppm);

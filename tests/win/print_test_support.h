@@ -8,6 +8,9 @@
 
 namespace varnock::test {
 
+// The output read back comes from CUPS's PDF printer: PostScript written to a file of
+// ours, or the PDF its back end writes.
+
 // A printed row as pdftotext sees it: its words joined by blanks, its box in points.
 struct PrintedRow {
   std::string text;
@@ -23,7 +26,7 @@ class PrintOutput {
  public:
   PrintOutput();
   ~PrintOutput();
-  // Whether the default printer is CUPS's PDF printer (the tests skip without it).
+  // Whether the default printer is CUPS's PDF printer "PDF" (the tests skip without it).
   static bool PrinterReady();
   // The PostScript file jobs write, as a Windows path.
   std::string PostScriptFile() const { return windowsFolder_ + "out.ps"; }
@@ -31,12 +34,15 @@ class PrintOutput {
   void Clear();
   // Turns the job's PostScript into a PDF and reads its pages; empty when there is none.
   std::vector<PrintedPage> Pages();
+  // The same of a PDF file (copied in first); CountColours then reads it.
+  std::vector<PrintedPage> PdfPages(const std::string& windowsPath);
   // Pixels of page `page` (1-based) at 30 dpi that are clearly coloured, and of those
   // clearly green.
   void CountColours(int page, long* coloured, long* green);
 
  private:
   bool RunUnix(const std::string& command, bool wait = true);
+  std::vector<PrintedPage> ReadPdf();
   std::string unixFolder_;
   std::string windowsFolder_;
 };
