@@ -42,7 +42,9 @@ class RtfReader {
         continue;
       }
       if (c == '}') {
-        if (stack.size() > 1) stack.pop_back();
+        // The document ends with its group; what follows is no text.
+        if (stack.size() <= 2) break;
+        stack.pop_back();
         ++pos_;
         groupStart_ = false;
         continue;

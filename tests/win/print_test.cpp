@@ -4,6 +4,7 @@
 #include "tests/win/print_test_support.h"
 #include "win/colour/escape_key.h"
 #include "win/i18n/message.h"
+#include "win/print/control_colours.h"
 #include "win/print/printer.h"
 
 namespace varnock::test {
@@ -224,6 +225,34 @@ TEST_F(Print, LandscapeChosenInSetupHoldsForLaterJobs) {
     const auto pages = output->Pages();
     ASSERT_EQ(pages.size(), 1u);
     EXPECT_GT(pages[0].width, pages[0].height) << job;
+  }
+}
+
+}  // namespace
+}  // namespace varnock::test
+
+namespace varnock::test {
+namespace {
+
+// The colours come from one read of the control: the selection never moves, and every
+// character has the colour the control shows.
+class PrintColours : public ColourTest {};
+
+TEST_F(PrintColours, AreReadInOnePassAsTheControlShowsThem) {
+  const std::string text = "[Section1]\r\nKey2 = \"Soft\\ware\",{x},\xE9\r\n; comment\r\n\tlast";
+  Load("C:\\docs\\setup.inf", text);
+  pad().SetColour();
+  pad().Rich1.Select(3, 2);
+  const std::vector<ColourRun> runs = ReadControlColours(pad().Rich1, pad().Rich1.Text());
+  EXPECT_EQ(pad().Rich1.SelStart(), 3);
+  EXPECT_EQ(pad().Rich1.SelLength(), 2);
+  for (size_t i = 0; i < text.size(); ++i) {
+    // Line breaks and TABs draw nothing (the control writes a TAB in the colour before it).
+    if (text[i] == '\r' || text[i] == '\n' || text[i] == '\t') continue;
+    const ColourRun* run = RunAt(runs, i);
+    ASSERT_NE(run, nullptr) << i;
+    const COLORREF shown = FormatOf(pad().Rich1.hwnd(), static_cast<long>(i), 1).crTextColor;
+    EXPECT_EQ(run->automatic ? GetSysColor(COLOR_WINDOWTEXT) : run->colour, shown) << i;
   }
 }
 

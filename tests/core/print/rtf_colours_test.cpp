@@ -12,7 +12,7 @@ const char kControlRtf[] =
     "{\\colortbl ;\\red0\\green128\\blue0;\\red0\\green0\\blue255;\\red128\\green0\\blue128;}\r\n"
     "{\\*\\generator Wine;}\\viewkind4\\uc1\\pard\\cf1\\f0\\fs20 [Version]\\cf0\\par\r\n"
     "\\cf3 Signature\\cf0 =$CHICAGO$ \\cf2 ; caf\\'e9 \\{x\\}\\\\\\cf0\\par\r\n"
-    "\\tab end\\par\r\n}";
+    "\\tab end\\par\r\n} \r\n";
 
 TEST(RtfColours, ReadsTextAndColourRunsAsTheControlWritesThem) {
   const auto read = ReadRtfColours(kControlRtf);
