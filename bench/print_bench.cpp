@@ -1,4 +1,4 @@
-// Printing speed: a full-size coloured INF (65,534 bytes, about 2,000 lines) printed by
+// Printing speed: a full-size coloured INF (65,534 bytes, 1,639 lines) printed by
 // FilePrint to a PostScript file on CUPS's PDF printer, in colour and, as the yardstick,
 // in black, in the same run; and the reading of the colours alone. Figures only.
 #include <windows.h>
