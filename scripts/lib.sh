@@ -86,6 +86,7 @@ varnock_prepare_prefix() {
   touch "$ready"
 }
 
+<<<<<<< HEAD
 # The prefix of another DPI, made once from the prepared 96-dpi prefix in seconds: its
 # files are hard links to that prefix's (Wine never rewrites them), but the registry and
 # the .ini files it may write are copies of its own, and its screen reports
@@ -109,4 +110,34 @@ varnock_prepare_dpi_prefix() {
   wine regedit /s "$(winepath -w "$target/dpi.reg")" >/dev/null 2>&1
   wineserver -w
   touch "$ready"
+=======
+# --- Printing: CUPS with its PDF printer, the queue "PDF", for the print tests ----------
+# Installs what it lacks, starts the scheduler when none runs and adds the queue when it
+# is missing. varnock_stop_printing stops the scheduler only if this shell started it.
+VARNOCK_PRINT_PACKAGES="cups printer-driver-cups-pdf poppler-utils ghostscript"
+
+varnock_start_printing() {
+  VARNOCK_PACKAGES="$VARNOCK_PRINT_PACKAGES" varnock_install_packages || return 1
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  VARNOCK_CUPSD_PID=""
+  if ! pgrep -x cupsd >/dev/null; then
+    $sudo /usr/sbin/cupsd -f </dev/null >/dev/null 2>&1 &
+    VARNOCK_CUPSD_PID=$!
+  fi
+  local _
+  for _ in $(seq 1 50); do
+    lpstat -r 2>/dev/null | grep -q "is running" && break
+    sleep 0.2
+  done
+  if ! lpstat -p PDF >/dev/null 2>&1; then
+    $sudo lpadmin -p PDF -v cups-pdf:/ -E -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd || return 1
+  fi
+  lpstat -d 2>/dev/null | grep -q ": PDF$" || $sudo lpadmin -d PDF
+}
+
+varnock_stop_printing() {
+  [ -n "${VARNOCK_CUPSD_PID:-}" ] && kill "$VARNOCK_CUPSD_PID" 2>/dev/null
+  VARNOCK_CUPSD_PID=""
+>>>>>>> main
 }

@@ -7,6 +7,7 @@ varnock_install_packages || exit 1
 varnock_build native || exit 1
 varnock_build windows || exit 1
 
+varnock_start_printing || echo "Printing is not available: the print tests will skip." >&2
 varnock_wine_env
 unset DISPLAY
 varnock_start_xvfb || exit 1
@@ -24,4 +25,5 @@ rc=$?
 wineserver -k 2>/dev/null
 WINEPREFIX="$VARNOCK_BUILD/wineprefix-dpi144" wineserver -k 2>/dev/null
 varnock_stop_xvfb
+varnock_stop_printing
 exit $rc

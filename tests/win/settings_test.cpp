@@ -49,7 +49,7 @@ TEST_F(Settings, EveryKeyIsLoadedIntoItsPlace) {
                 "[Varnock]\r\nLocalisation=Deutsch\r\nTop=70\r\nLeft=90\r\nHeight=300\r\nWidth=400\r\n"
                 "SavedPath=D:\\Docs\\\r\nSavedRegPath=E:\\Reg\r\nFont=4\r\nFont_Name=Courier\r\nFont_Size=12\r\n"
                 "Font_Charset=0\r\nFont_Color=255\r\nFont_Style=GS\r\nColorCMT=1\r\nColorERR=2\r\nColorSEC=3\r\n"
-                "ColorENT=4\r\nTestDLL=3\r\nRunInfGenerique=0\r\nColor=IRI\r\nTextF=\" find me \"\r\n"
+                "ColorENT=4\r\nTestDLL=1\r\nRunInfGenerique=0\r\nColor=IRI\r\nTextF=\" find me \"\r\n"
                 "TextR=with\r\nMenuBar=2\r\nToolButtons=0101\r\n");
   Restart();
   TFormPad& p = pad();
@@ -72,7 +72,7 @@ TEST_F(Settings, EveryKeyIsLoadedIntoItsPlace) {
   EXPECT_EQ(p.errorColour, 2u);
   EXPECT_EQ(p.sectionColour, 3u);
   EXPECT_EQ(p.entryColour, 4u);
-  // Without the AdvPack library its entry stays disabled, so the default holds.
+  // SetupX is not there (no 16-bit setup library), so its entry stays disabled and the default holds.
   EXPECT_TRUE(p.Item("DLLdefault")->checked);
   EXPECT_FALSE(p.Item("AffOptRunInf")->checked);
   EXPECT_TRUE(p.Item("AffColorIRI")->checked);

@@ -15,6 +15,8 @@ void TFormPad::BindMenuHandlers() {
   BindEditCommands();
   BindColourCommands();
   BindInfToolCommands();
+  BindPrintCommands();
+  BindHelpCommands();
   BindToolbarCommands();
   if (MenuItem* english = MainMenu.Find("English"))
     english->onClick = [this](MenuItem& sender) { fLocalise(sender); };

@@ -14,6 +14,7 @@
 #include "win/platform/status_bar.h"
 #include "win/platform/toolbar.h"
 #include "win/platform/window_base.h"
+#include "win/print/printer.h"
 
 namespace varnock {
 
@@ -323,6 +324,16 @@ class TFormPad : public WindowBase {
   void AffOptRunInfClick();
   // (end of wizard, test run and launcher)
 
+  // --- printing (win/print) and help (win/about) --------------------------------------
+  void FilePrint();
+  void FilePrintSetup();
+  // The printer, paper and orientation chosen last, for the next jobs.
+  PrinterSettings printerSettings;
+  void HelpContents();
+  void HelpINF();
+  void HelpAbout();
+  // (end of printing and help)
+
  protected:
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
@@ -335,6 +346,8 @@ class TFormPad : public WindowBase {
   void BindEditCommands();
   void BindColourCommands();
   void BindInfToolCommands();
+  void BindPrintCommands();
+  void BindHelpCommands();
   void Bind(const char* name, void (TFormPad::*handler)());
   void Construct();
   void BuildLanguageMenu();

@@ -36,12 +36,13 @@ TEST(Catalogue, EscapedSentinelIsStillTheSentinel) {
 
 TEST(Catalogue, TableHasEveryKeyOnceWithItsExactText) {
   const auto& table = MessageTable();
-  EXPECT_EQ(table.size(), 79u);
+  EXPECT_EQ(table.size(), 81u);
   for (size_t i = 0; i < table.size(); ++i)
     for (size_t j = i + 1; j < table.size(); ++j) EXPECT_STRNE(table[i].key, table[j].key);
   EXPECT_STREQ(BuiltInMessage("IS_NOT_SAVED"), " (not saved)");
   EXPECT_STREQ(BuiltInMessage("ABOUT0"), " ");
   EXPECT_STREQ(BuiltInMessage("ABOUT11"), "");
+  EXPECT_STREQ(BuiltInMessage("PRINT_ERROR"), "The document could not be printed:\rthe printer or its output failed.");
   EXPECT_STREQ(BuiltInMessage("MAJ_REGED1"), "Varnock is now set to open\rNFO && DIZ files !");
   EXPECT_STREQ(BuiltInMessage("WIZ_DESCRIP3"), "\"You will install ");
   EXPECT_STREQ(BuiltInMessage("WIZ_DESCRIP6"),
