@@ -86,7 +86,6 @@ varnock_prepare_prefix() {
   touch "$ready"
 }
 
-<<<<<<< HEAD
 # The prefix of another DPI, made once from the prepared 96-dpi prefix in seconds: its
 # files are hard links to that prefix's (Wine never rewrites them), but the registry and
 # the .ini files it may write are copies of its own, and its screen reports
@@ -110,7 +109,8 @@ varnock_prepare_dpi_prefix() {
   wine regedit /s "$(winepath -w "$target/dpi.reg")" >/dev/null 2>&1
   wineserver -w
   touch "$ready"
-=======
+}
+
 # --- Printing: CUPS with its PDF printer, the queue "PDF", for the print tests ----------
 # Installs what it lacks, starts the scheduler when none runs and adds the queue when it
 # is missing. varnock_stop_printing stops the scheduler only if this shell started it.
@@ -139,5 +139,4 @@ varnock_start_printing() {
 varnock_stop_printing() {
   [ -n "${VARNOCK_CUPSD_PID:-}" ] && kill "$VARNOCK_CUPSD_PID" 2>/dev/null
   VARNOCK_CUPSD_PID=""
->>>>>>> main
 }

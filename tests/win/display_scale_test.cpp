@@ -8,6 +8,9 @@
 #include <cstdlib>
 
 #include "win/app/display_scale.h"
+#include "win/about/about_box.h"
+#include "win/about/help.h"
+#include "win/about/help_window.h"
 #include "win/colour/form_color.h"
 #include "win/inftools/inf_wizard.h"
 #include "win/platform/dpi.h"
@@ -181,6 +184,55 @@ TEST_F(DisplayScale, AChangeOfDpiRescalesTheWizard) {
   EXPECT_EQ(wizard.PanelTop(), ScaleToDpi(357, after));
   ChangeDpi(wizard.hwnd(), before);
   EXPECT_EQ(wizard.PanelTop(), ScaleToDpi(357, before));
+}
+
+TEST_F(DisplayScale, AboutBoxAndItsScrollingTextAreTheirDesignScaled) {
+  TAboutBox& box = forms->about;
+  EXPECT_EQ(box.Dpi(), WindowDpi(box.hwnd()));
+  RECT client{};
+  GetClientRect(box.hwnd(), &client);
+  EXPECT_NEAR(client.right, Scaled(298), 1);
+  const struct {
+    const char* name;
+    int left, top, width, height;
+  } places[] = {{"Panel1", 8, 8, 281, 201}, {"ProgramIcon", 16, 11, 96, 96}, {"Img", 18, 123, 261, 75},
+                {"OKBtn", 215, 252, 75, 25}};
+  for (const auto& p : places) {
+    const RECT r = ClientRectIn(box.controls.Control(p.name), box.hwnd());
+    EXPECT_EQ(r.left, Scaled(p.left)) << p.name;
+    EXPECT_EQ(r.top, Scaled(p.top)) << p.name;
+    EXPECT_EQ(r.right - r.left, Scaled(p.width)) << p.name;
+    EXPECT_EQ(r.bottom - r.top, Scaled(p.height)) << p.name;
+  }
+  ShowWindow(box.hwnd(), SW_SHOWNA);
+  ExpectChildrenInside(box.hwnd());
+  // The first frame: line 0 (empty) at the scaled offset 15, line 1 at the scaled 30.
+  box.FormShow();
+  box.ImgScroll();
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  auto rowBlank = [&](int y) {
+    for (int x = 0; x < Scaled(261); ++x)
+      if (box.ImagePixel(x, y) != face) return false;
+    return true;
+  };
+  for (int y = 0; y < Scaled(15); ++y) EXPECT_TRUE(rowBlank(y)) << y;
+  bool drawn = false;
+  for (int y = Scaled(30); y < Scaled(45) && !drawn; ++y) drawn = !rowBlank(y);
+  EXPECT_TRUE(drawn);
+  box.OKBtnClick();
+  ShowWindow(box.hwnd(), SW_HIDE);
+}
+
+TEST_F(DisplayScale, HelpWindowListIsItsDesignWidthScaled) {
+  ShowHelp(pad().hwnd(), kHelpContents);
+  Pump();
+  HelpWindow& help = HelpWindow::Instance();
+  EXPECT_EQ(help.Dpi(), WindowDpi(help.hwnd()));
+  const RECT list = ClientRectIn(help.TopicList(), help.hwnd());
+  EXPECT_EQ(list.left, Scaled(4));
+  EXPECT_EQ(list.right - list.left, Scaled(190));
+  ExpectChildrenInside(help.hwnd());
+  ShowWindow(help.hwnd(), SW_HIDE);
 }
 
 TEST_F(DisplayScale, AChangeOfDpiRescalesTheMainWindow) {

@@ -31,6 +31,8 @@ class TAboutBox : public WindowBase {
   bool Scrolling() const { return scrolling_; }
   // A pixel of Img's drawing surface.
   COLORREF ImagePixel(int x, int y) const;
+  // The DPI the box lays out at (its sizes are designed at 96 dpi).
+  int Dpi() const { return dpi_; }
 
  protected:
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -40,6 +42,10 @@ class TAboutBox : public WindowBase {
   HWND AddControl(const char* name, const char* className, const char* text, DWORD style, int x, int y, int w, int h,
                   int id = 0, HFONT font = nullptr);
   void DrawImage(const DRAWITEMSTRUCT& item) const;
+  // Fonts, sizes, places and Img's drawing surface for `dpi`; the window keeps its
+  // place and, unless told, takes its size at that DPI.
+  void ApplyDpi(int dpi, bool resizeWindow);
+  void MakeImageSurface();
 
   int tag_ = 15;
   bool scrolling_ = false;
@@ -49,6 +55,7 @@ class TAboutBox : public WindowBase {
   HDC imageDc_ = nullptr;
   HBITMAP imageBitmap_ = nullptr;
   HGDIOBJ oldBitmap_ = nullptr;
+  int dpi_ = 96;
 };
 
 }  // namespace varnock

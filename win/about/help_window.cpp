@@ -1,5 +1,6 @@
 #include "win/about/help_window.h"
 
+#include "win/platform/dpi.h"
 #include "win/platform/rich_format.h"
 
 namespace varnock {
@@ -44,10 +45,13 @@ bool HelpWindow::Make(HWND owner) {
   HWND top = owner ? GetAncestor(owner, GA_ROOTOWNER) : nullptr;
   RECT area{};
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
-  const int width = 760, height = 560;
+  // Sized at the DPI of the window it opens from; the window's own DPI lays it out.
+  const DpiScaler scale = DpiScaler::Of(top);
+  const int width = scale(760), height = scale(560);
   if (!CreateWin("VarnockHelp", "Varnock help", WS_OVERLAPPEDWINDOW, 0, area.left + (area.right - area.left - width) / 2,
                  area.top + (area.bottom - area.top - height) / 2, width, height, top, LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1))))
     return false;
+  dpi_ = WindowDpi(hwnd_);
   HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   list_ = CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY,
                           0, 0, kListWidth, 100, hwnd_, reinterpret_cast<HMENU>(kTopicListId), GetModuleHandleA(nullptr),
@@ -87,14 +91,21 @@ void HelpWindow::ShowTopic(size_t index) {
 void HelpWindow::Layout() {
   RECT client{};
   GetClientRect(hwnd_, &client);
-  MoveWindow(list_, kGap, kGap, kListWidth, client.bottom - 2 * kGap, TRUE);
-  const int left = kListWidth + 2 * kGap;
-  MoveWindow(text_.hwnd(), left, kGap, client.right - left - kGap, client.bottom - 2 * kGap, TRUE);
+  const DpiScaler scale(dpi_);
+  const int gap = scale(kGap), listWidth = scale(kListWidth);
+  MoveWindow(list_, gap, gap, listWidth, client.bottom - 2 * gap, TRUE);
+  const int left = listWidth + 2 * gap;
+  MoveWindow(text_.hwnd(), left, gap, client.right - left - gap, client.bottom - 2 * gap, TRUE);
 }
 
 LRESULT HelpWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_SIZE:
+      Layout();
+      return 0;
+    case WM_DPICHANGED:
+      dpi_ = UsableDpi(HIWORD(wp));
+      MoveToSuggestedRect(hwnd_, lp);
       Layout();
       return 0;
     case WM_COMMAND:

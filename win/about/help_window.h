@@ -25,6 +25,8 @@ class HelpWindow : public WindowBase {
   std::string CurrentTopic() const;
   HWND TopicList() const { return list_; }
   RichEdit& Text() { return text_; }
+  // The DPI the window lays out at (its sizes are designed at 96 dpi).
+  int Dpi() const { return dpi_; }
 
  protected:
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -39,6 +41,7 @@ class HelpWindow : public WindowBase {
   HWND list_ = nullptr;
   RichEdit text_;
   size_t current_ = static_cast<size_t>(-1);
+  int dpi_ = 96;
 };
 
 // The topics built into the program file, in order.
