@@ -16,6 +16,8 @@ void TFormPad::BindMenuHandlers() {
   BindColourCommands();
   BindInfToolCommands();
   BindToolbarCommands();
+  BindInstanceCommands();
+  BindAssociationCommands();
   if (MenuItem* english = MainMenu.Find("English"))
     english->onClick = [this](MenuItem& sender) { fLocalise(sender); };
 }

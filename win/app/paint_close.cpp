@@ -44,10 +44,12 @@ void TFormPad::FormPaint1() {
     Rich1.SetModified(false);
     PostMessageA(hwnd_, WM_CLOSE, 0, 0);
   }
+  fRefreshList(hwnd_);
 }
 
 void TFormPad::FormPaint2() {
   if (ProfileKeyExists(SettingsFile(), "Instances", "Destroy")) PostMessageA(hwnd_, WM_CLOSE, 0, 0);
+  else fTakeInstanceNumber();
 }
 
 bool TFormPad::FormClose() {
@@ -57,15 +59,18 @@ bool TFormPad::FormClose() {
   }
   if (Rich1.Modified()) {
     const int answer = ShowMessage(hwnd_, fMessage("FILE_SAVING"), MB_YESNOCANCEL | MB_ICONWARNING);
-    if (answer == IDCANCEL) {
+    if (answer == IDYES) FileSave();
+    // A save that was cancelled or failed keeps the text and the window, like Cancel.
+    if (answer == IDCANCEL || (answer == IDYES && Rich1.Modified())) {
       // Stops a close-all at this window.
-      if (ProfileKeyExists(SettingsFile(), "Instances", "Destroy"))
-        ProfileDeleteKey(SettingsFile(), "Instances", "Destroy");
+      fStopCloseAll();
+      fTakeInstanceNumber();
+      SetTitle();
       return false;
     }
-    if (answer == IDYES) FileSave();
   }
   DragAcceptFiles(hwnd_, FALSE);
+  fLeaveInstanceTable(nullptr);
   return true;
 }
 
