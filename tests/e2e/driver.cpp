@@ -20,12 +20,27 @@ std::string TempFolder() {
 }
 
 Started StartVarnock(const std::string& argumentText, bool withArgument) {
+  return StartVarnockIn(ExeFolder(), argumentText, withArgument);
+}
+
+std::string FreshProgramFolder(const std::string& name) {
+  const std::string folder = TempFolder() + "varnock-e2e-" + name + "\\";
+  CreateDirectoryA(folder.c_str(), nullptr);
+  for (const char* file : {"Varnock.ini", "VarnockLng.ini"}) {
+    SetFileAttributesA((folder + file).c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileA((folder + file).c_str());
+  }
+  CopyFileA((ExeFolder() + "Varnock.exe").c_str(), (folder + "Varnock.exe").c_str(), FALSE);
+  return folder;
+}
+
+Started StartVarnockIn(const std::string& folder, const std::string& argumentText, bool withArgument) {
   Started s;
-  std::string commandLine = "\"" + ExeFolder() + "Varnock.exe\"";
+  std::string commandLine = "\"" + folder + "Varnock.exe\"";
   if (withArgument) commandLine += " " + argumentText;
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
-  s.ok = CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, ExeFolder().c_str(),
+  s.ok = CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
                         &startup, &s.process) != 0;
   return s;
 }

@@ -16,6 +16,11 @@ std::string ExeFolder();
 std::string TempFolder();
 // Command line: the quoted program path, one blank, then argumentText as given.
 Started StartVarnock(const std::string& argumentText, bool withArgument = true);
+// A folder of its own for one test with a copy of the program in it (the settings file
+// and the instance table lie beside the program); emptied of an earlier run's files.
+std::string FreshProgramFolder(const std::string& name);
+// Starts the program copy in `folder` (its working folder too).
+Started StartVarnockIn(const std::string& folder, const std::string& argumentText, bool withArgument = true);
 // The main window of that process, waited for up to timeoutMs; nullptr if none.
 HWND WaitForMainWindow(const Started& s, DWORD timeoutMs = 15000);
 std::string WindowTitle(HWND hwnd);

@@ -6,8 +6,6 @@
 
 #include <winternl.h>
 
-extern "C" IMAGE_DOS_HEADER __ImageBase;
-
 namespace {
 
 using CreateProcessFn = BOOL(WINAPI*)(LPCSTR, LPSTR, LPSECURITY_ATTRIBUTES, LPSECURITY_ATTRIBUTES, BOOL, DWORD,
@@ -36,6 +34,24 @@ BYTE* FindModule(const char* name, int nameLength) {
     for (int i = 0; i < nameLength && same; ++i)
       same = full->Buffer[start + i] < 128 && Lower(static_cast<char>(full->Buffer[start + i])) == Lower(name[i]);
     if (same) return static_cast<BYTE*>(entry->DllBase);
+  }
+  return nullptr;
+}
+
+// The module holding this code. Loaded as a library the program file may sit elsewhere
+// than its preferred base with absolute addresses not adjusted, so it is found from
+// the current instruction address (relative) in the loader's module list.
+BYTE* ThisModule() {
+  BYTE* here = nullptr;
+  asm volatile("lea 0(%%rip), %0" : "=r"(here));
+  const PEB* peb = reinterpret_cast<const PEB*>(__readgsqword(0x60));
+  LIST_ENTRY* head = &peb->Ldr->InMemoryOrderModuleList;
+  for (LIST_ENTRY* link = head->Flink; link != head; link = link->Flink) {
+    auto* entry = CONTAINING_RECORD(link, LDR_DATA_TABLE_ENTRY, InMemoryOrderLinks);
+    BYTE* base = static_cast<BYTE*>(entry->DllBase);
+    auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(base);
+    auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+    if (here >= base && here < base + nt->OptionalHeader.SizeOfImage) return base;
   }
   return nullptr;
 }
@@ -101,9 +117,10 @@ void RunWithSwitch(const char* switchText) {
   auto wait = reinterpret_cast<WaitFn>(Kernel32("WaitForSingleObject"));
   auto close = reinterpret_cast<CloseFn>(Kernel32("CloseHandle"));
   auto moduleFileName = reinterpret_cast<ModuleFileNameFn>(Kernel32("GetModuleFileNameA"));
-  if (!createProcess || !wait || !close || !moduleFileName) return;
+  BYTE* self = ThisModule();
+  if (!createProcess || !wait || !close || !moduleFileName || !self) return;
   char path[MAX_PATH + 1];
-  const DWORD length = moduleFileName(reinterpret_cast<HMODULE>(&__ImageBase), path, MAX_PATH);
+  const DWORD length = moduleFileName(reinterpret_cast<HMODULE>(self), path, MAX_PATH);
   if (length == 0 || length >= MAX_PATH) return;
   path[length] = 0;
   // "<path>" <switch>, and the program's folder as working folder.
