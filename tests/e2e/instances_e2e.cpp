@@ -149,6 +149,40 @@ TEST_F(Copies, SwitchesAndExportedEntriesTileAndCascadeTheCopiesInTableOrder) {
   EXPECT_TRUE(IsWindow(windows[0]) && IsWindow(windows[1]));
 }
 
+TEST_F(Copies, KeysTileAndCascadeAndTheMenuRestoresThePositions) {
+  UseFolder("keys");
+  for (int i = 0; i < 2; ++i) ASSERT_NE(Start(), nullptr);
+  const RECT first = RectOf(windows[0]), second = RectOf(windows[1]);
+  // The second copy stands 20 and 44 pixels from where the first one's settings put it.
+  EXPECT_EQ(second.left - first.left, 20);
+  EXPECT_EQ(second.top - first.top, 44);
+  auto press = [&](std::initializer_list<WORD> keys) {
+    SetForegroundWindow(windows[0]);
+    Sleep(200);
+    PressKeys(keys);
+  };
+  press({VK_F7});
+  EXPECT_TRUE(WaitUntil([&] { return RectOf(windows[0]).right == RectOf(windows[1]).left; }));
+  EXPECT_EQ(Table("DontPos"), "1");
+  EXPECT_EQ(Table("1Left"), std::to_string(first.left));
+  press({VK_F4});
+  EXPECT_TRUE(WaitUntil([&] { return RectOf(windows[0]).bottom == RectOf(windows[1]).top; }));
+  press({VK_F6});
+  EXPECT_TRUE(WaitUntil([&] {
+    const RECT a = RectOf(windows[0]), b = RectOf(windows[1]);
+    return b.left > a.left && b.top > a.top && b.right - b.left == a.right - a.left;
+  }));
+  // Windows menu, Restore Position.
+  press({VK_MENU, 'W'});
+  PressKeys({'P'});
+  EXPECT_TRUE(WaitUntil([&] {
+    const RECT a = RectOf(windows[0]), b = RectOf(windows[1]);
+    return EqualRect(&a, &first) && EqualRect(&b, &second);
+  }));
+  EXPECT_EQ(Table("DontPos"), "0");
+  EXPECT_EQ(Table("1Left"), "<none>");
+}
+
 TEST_F(Copies, UninstallSwitchRemovesTheProgramsKeys) {
   UseFolder("uninstall");
   for (const char* key : {"Software\\Brackwater\\Varnock", "Software\\CLASSES\\Varnock\\DefaultIcon",
