@@ -126,23 +126,10 @@ bool SplitMultiString(const std::u16string& characters, std::vector<std::u16stri
   return true;
 }
 
-AddRegFields MultiStringFields(const std::string& name, const RegData& data, RegFormat format,
-                               const RegCodec& codec) {
-  bool whole = true;
-  const std::u16string characters = CharactersOf(data.bytes, format, &whole);
-  std::vector<std::u16string> strings;
-  if (whole && SplitMultiString(characters, &strings)) {
-    std::string fields = name + "," + kFlagMultiSz;
-    bool exact = true;
-    for (const std::u16string& s : strings) {
-      std::string text;
-      exact = exact && TextOf(s, format, codec, &text) && IsInfSafe(text);
-      fields += "," + inftext::QuoteInfField(text);
-    }
-    if (exact) return {AddRegFieldsKind::Exact, fields};
-  }
-  // As bytes of type 7. The setup library stores them as they are, so REGEDIT4 text is
-  // turned into the UTF-16 the registry holds.
+// As bytes of type 7. The setup library stores them as they are, so REGEDIT4 text is
+// turned into the UTF-16 the registry holds.
+AddRegFields MultiStringBytes(const std::string& name, const RegData& data, RegFormat format,
+                              const RegCodec& codec) {
   if (format == RegFormat::Version5) {
     return {AddRegFieldsKind::Exact, BinaryFields(name, TypeFlags(kRegMultiSz), data.bytes)};
   }
@@ -153,8 +140,32 @@ AddRegFields MultiStringFields(const std::string& name, const RegData& data, Reg
           BinaryFields(name, TypeFlags(kRegMultiSz), std::vector<unsigned char>(utf16.begin(), utf16.end()))};
 }
 
+// The strings as quoted fields, the readable form, when the list is well formed, every
+// string is exact and the fields fit in `room`; otherwise the bytes (unless only the
+// quoted form is exact, as REGEDIT4 text can be where this code page lacks a character).
+AddRegFields MultiStringFields(const std::string& name, const RegData& data, RegFormat format,
+                               const RegCodec& codec, std::size_t room) {
+  bool whole = true;
+  const std::u16string characters = CharactersOf(data.bytes, format, &whole);
+  std::vector<std::u16string> strings;
+  AddRegFields quoted;
+  if (whole && SplitMultiString(characters, &strings)) {
+    std::string fields = name + "," + kFlagMultiSz;
+    bool exact = true;
+    for (const std::u16string& s : strings) {
+      std::string text;
+      exact = exact && TextOf(s, format, codec, &text) && IsInfSafe(text);
+      fields += "," + inftext::QuoteInfField(text);
+    }
+    if (exact) quoted = {AddRegFieldsKind::Exact, fields};
+  }
+  if (quoted.kind == AddRegFieldsKind::Exact && quoted.text.size() <= room) return quoted;
+  const AddRegFields bytes = MultiStringBytes(name, data, format, codec);
+  return bytes.kind == AddRegFieldsKind::Exact || quoted.kind != AddRegFieldsKind::Exact ? bytes : quoted;
+}
+
 AddRegFields BinaryValueFields(const std::string& name, const RegData& data, RegFormat format,
-                               const RegCodec& codec) {
+                               const RegCodec& codec, std::size_t room) {
   if (!data.typed) return {AddRegFieldsKind::Exact, BinaryFields(name, kFlagBinary, data.bytes)};
   switch (data.type) {
     case kRegNone:
@@ -163,7 +174,7 @@ AddRegFields BinaryValueFields(const std::string& name, const RegData& data, Reg
     case kRegExpandSz:
       return StringTypeFields(name, data, format, codec);
     case kRegMultiSz:
-      return MultiStringFields(name, data, format, codec);
+      return MultiStringFields(name, data, format, codec, room);
     default:
       if (data.type > 0xFFFF) return {AddRegFieldsKind::Unwritable, std::string()};
       return {AddRegFieldsKind::Exact, BinaryFields(name, TypeFlags(data.type), data.bytes)};
@@ -173,7 +184,7 @@ AddRegFields BinaryValueFields(const std::string& name, const RegData& data, Reg
 }  // namespace
 
 AddRegFields AddRegFieldsFor(const std::string& nameField, const RegData& data, RegFormat format,
-                             const RegCodec& codec) {
+                             const RegCodec& codec, std::size_t room) {
   switch (data.kind) {
     case RegDataKind::String: {
       const bool exact = IsInfSafe(data.text);
@@ -183,7 +194,7 @@ AddRegFields AddRegFieldsFor(const std::string& nameField, const RegData& data, 
     case RegDataKind::Dword:
       return {AddRegFieldsKind::Exact, BinaryFields(nameField, kFlagDword, data.bytes)};
     case RegDataKind::Binary:
-      return BinaryValueFields(nameField, data, format, codec);
+      return BinaryValueFields(nameField, data, format, codec, room);
     case RegDataKind::Delete:
       // With an empty value name the deletion flag removes the whole key.
       if (nameField.empty()) return {AddRegFieldsKind::DefaultDeletion, std::string()};

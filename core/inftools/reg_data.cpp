@@ -52,10 +52,13 @@ bool IsEndOfLine(const std::string& rest) {
   return trimmed.empty() || trimmed[0] == ';';
 }
 
+// The text before a comment; for data forms that hold no quoted text.
+std::string BeforeComment(const std::string& text) { return text.substr(0, text.find(';')); }
+
 // Comma-separated bytes of one or two hex digits; blanks around them and one trailing
 // comma are accepted, and a ";" starts a comment.
 bool ParseByteList(const std::string& list, std::vector<unsigned char>* bytes) {
-  const std::string text = inftext::TrimBlanks(list.substr(0, list.find(';')));
+  const std::string text = inftext::TrimBlanks(BeforeComment(list));
   bytes->clear();
   if (text.empty()) return true;
   std::size_t start = 0;
@@ -94,7 +97,7 @@ RegValueLine ParseRegValueLine(const std::string& line) {
 
 RegData ParseRegData(const std::string& data) {
   RegData result;
-  if (data == "-") {
+  if (!data.empty() && data[0] == '-' && IsEndOfLine(data.substr(1))) {
     result.kind = RegDataKind::Delete;
     return result;
   }
@@ -107,7 +110,7 @@ RegData ParseRegData(const std::string& data) {
   }
   if (inftext::StartsWith(data, "dword:")) {
     std::uint32_t value = 0;
-    if (!ParseHexNumber(inftext::TrimBlanks(data.substr(6)), 8, &value)) return result;
+    if (!ParseHexNumber(inftext::TrimBlanks(BeforeComment(data.substr(6))), 8, &value)) return result;
     for (int i = 0; i < 4; ++i) result.bytes.push_back(static_cast<unsigned char>(value >> (8 * i)));
     result.kind = RegDataKind::Dword;
     return result;

@@ -28,7 +28,8 @@ struct RegData {
 };
 
 // Reads the data of a value line. A dword of fewer than eight digits is padded with
-// leading zeros; more than eight, or any malformed form, gives Malformed.
+// leading zeros; more than eight, or any malformed form, gives Malformed. A comment
+// (";" outside a quoted string) may follow any form and is dropped.
 RegData ParseRegData(const std::string& data);
 
 }  // namespace varnock

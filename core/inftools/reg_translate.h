@@ -19,8 +19,10 @@
 
 namespace varnock {
 
-// A translated line longer than this is marked for the user to fix: the setup library
-// cuts every INF field at 511 characters.
+// No physical line of a translated section is longer than this: a longer line is
+// continued over several lines after whole fields. Only a line with one field longer
+// than this (the setup library cuts every INF field at 511 characters) is marked for
+// the user to fix.
 inline constexpr std::size_t kMaxInfLineLength = 511;
 
 // Texts of the message catalogue that go into the document; the defaults are the
@@ -40,7 +42,7 @@ struct RegTranslateOptions {
 
 struct InfLine {
   std::string text;
-  bool tooLong = false;  // longer than 511 characters: the prefix is already in `text`
+  bool tooLong = false;  // a field over 511 characters: the prefix is already in `text`
 };
 
 // "[Added_from_" + file name of `regPath` + "]", without blanks.
@@ -64,8 +66,10 @@ std::string RegKeyPrefix(const std::string& keyPath);
 //   hex(0) / hex(n)           ...,"n",0x00020001,bytes / ...,"n",0x000N0001,bytes
 //   "n"=-                     ...,"n",0x00000004
 //   @=-                       a comment line (cannotDeleteDefault)
-//   unreadable value          ROOT,"SUBKEY",:ERROR! "n"
-//   malformed line or data    ROOT,"SUBKEY",:ERROR! <the REG text>
+//   unreadable value          :ERROR! ROOT,"SUBKEY","n"
+//   malformed line or data    :ERROR! ROOT,"SUBKEY",<the REG text>
+// A line too long for the INF limit is continued over several lines; a multi-string
+// too long for one line is written in its byte form (0x00070001) first.
 std::vector<InfLine> TranslateRegSection(const std::string& sectionName,
                                          const std::vector<RegProfileEntry>& entries,
                                          const RegTranslateOptions& options);

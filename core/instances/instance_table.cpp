@@ -156,6 +156,14 @@ Numbering NumberOf(const KeyValueStore& store, WindowId window) {
   return result;
 }
 
+bool OthersRegistered(const KeyValueStore& store, const WindowFacts& windows, WindowId own) {
+  if (ReadNumber(store, "Compte") <= 1) return false;
+  if (store.Has("Destroy")) return true;
+  for (WindowId window : RegisteredWindows(store))
+    if (window != own && windows.IsLive(window)) return true;
+  return false;
+}
+
 void Unregister(KeyValueStore& store, WindowId window) {
   if (!store.Has("Compte")) return;
   const std::int64_t c = ReadNumber(store, "Compte");

@@ -64,6 +64,11 @@ struct Numbering {
 // The number under which `window` stands; an unregistered one gets the count.
 Numbering NumberOf(const KeyValueStore& store, WindowId window);
 
+// Whether a copy other than `own` counts as running for the settings save: `Compte`
+// above 1 and either a close-all under way (its closing copies leave their entries on
+// purpose) or another registered live main window.
+bool OthersRegistered(const KeyValueStore& store, const WindowFacts& windows, WindowId own);
+
 // Removes the entry holding `window` (only that one), moving the higher entries and
 // their saved positions down by one, and lowers `Compte`.
 void Unregister(KeyValueStore& store, WindowId window);

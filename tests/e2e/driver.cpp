@@ -1,5 +1,7 @@
 #include "tests/e2e/driver.h"
 
+#include <gtest/gtest.h>
+
 #include <fstream>
 #include <iterator>
 #include <vector>
@@ -19,19 +21,52 @@ std::string TempFolder() {
   return path;
 }
 
-Started StartVarnock(const std::string& argumentText, bool withArgument) {
-  return StartVarnockIn(ExeFolder(), argumentText, withArgument);
+namespace {
+
+std::string currentFolder;
+
+void EmptyFolder(const std::string& folder) {
+  WIN32_FIND_DATAA data;
+  HANDLE find = FindFirstFileA((folder + "*").c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return;
+  do {
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+    const std::string path = folder + data.cFileName;
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileA(path.c_str());
+  } while (FindNextFileA(find, &data));
+  FindClose(find);
 }
 
-std::string FreshProgramFolder(const std::string& name) {
-  const std::string folder = TempFolder() + "varnock-e2e-" + name + "\\";
-  CreateDirectoryA(folder.c_str(), nullptr);
-  for (const char* file : {"Varnock.ini", "VarnockLng.ini"}) {
-    SetFileAttributesA((folder + file).c_str(), FILE_ATTRIBUTE_NORMAL);
-    DeleteFileA((folder + file).c_str());
+// Gives every test a fresh folder with its own copy of the program.
+class FreshCopyPerTest : public ::testing::EmptyTestEventListener {
+  void OnTestStart(const ::testing::TestInfo& test) override {
+    const std::string root = TempFolder() + "varnock-e2e\\";
+    CreateDirectoryA(root.c_str(), nullptr);
+    currentFolder = root + test.test_suite_name() + "." + test.name() + "\\";
+    for (char& c : currentFolder)
+      if (c == '/') c = '_';  // parameterised names
+    CreateDirectoryA(currentFolder.c_str(), nullptr);
+    EmptyFolder(currentFolder);
+    CopyFileA((ExeFolder() + "Varnock.exe").c_str(), (currentFolder + "Varnock.exe").c_str(), FALSE);
   }
-  CopyFileA((ExeFolder() + "Varnock.exe").c_str(), (folder + "Varnock.exe").c_str(), FALSE);
-  return folder;
+};
+
+const bool kListening = [] {
+  ::testing::UnitTest::GetInstance()->listeners().Append(new FreshCopyPerTest);
+  return true;
+}();
+
+}  // namespace
+
+std::string ProgramFolder() { return currentFolder.empty() ? ExeFolder() : currentFolder; }
+
+bool CopyLanguageFile() {
+  return CopyFileA((ExeFolder() + "VarnockLng.ini").c_str(), (ProgramFolder() + "VarnockLng.ini").c_str(), FALSE) != 0;
+}
+
+Started StartVarnock(const std::string& argumentText, bool withArgument) {
+  return StartVarnockIn(ProgramFolder(), argumentText, withArgument);
 }
 
 Started StartVarnockIn(const std::string& folder, const std::string& argumentText, bool withArgument) {

@@ -14,11 +14,13 @@ struct Started {
 
 std::string ExeFolder();
 std::string TempFolder();
-// Command line: the quoted program path, one blank, then argumentText as given.
+// Each test runs its own copy of Varnock.exe in a fresh folder (its settings file and
+// instance table live beside it); this is the current test's folder.
+std::string ProgramFolder();
+// Puts the shipped language file beside the current test's copy.
+bool CopyLanguageFile();
+// Command line: the quoted path of the test's copy, one blank, then argumentText as given.
 Started StartVarnock(const std::string& argumentText, bool withArgument = true);
-// A folder of its own for one test with a copy of the program in it (the settings file
-// and the instance table lie beside the program); emptied of an earlier run's files.
-std::string FreshProgramFolder(const std::string& name);
 // Starts the program copy in `folder` (its working folder too).
 Started StartVarnockIn(const std::string& folder, const std::string& argumentText, bool withArgument = true);
 // The main window of that process, waited for up to timeoutMs; nullptr if none.

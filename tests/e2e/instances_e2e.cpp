@@ -33,7 +33,7 @@ class Copies : public ::testing::Test {
   void TearDown() override {
     for (Started& s : runs) Finish(s);
   }
-  void UseFolder(const std::string& name) { folder = FreshProgramFolder(name); }
+  void UseFolder() { folder = ProgramFolder(); }
   std::string Table(const std::string& key) {
     char text[256] = "";
     GetPrivateProfileStringA("Instances", key.c_str(), "<none>", text, sizeof text, (folder + "Varnock.ini").c_str());
@@ -63,7 +63,7 @@ class Copies : public ::testing::Test {
 };
 
 TEST_F(Copies, FourNumberInOrderAFifthIsRefusedAndTheTableStaysAsItWas) {
-  UseFolder("four");
+  UseFolder();
   for (int i = 0; i < 4; ++i) ASSERT_NE(Start(), nullptr);
   for (size_t i = 0; i < 4; ++i) ExpectTitle(i, kPrefix + std::to_string(i + 1) + " - ");
   EXPECT_EQ(Table("Compte"), "4");
@@ -78,7 +78,7 @@ TEST_F(Copies, FourNumberInOrderAFifthIsRefusedAndTheTableStaysAsItWas) {
 }
 
 TEST_F(Copies, ClosingOneRenumbersTheOthersAndAKilledOneIsPurgedByTheNextStart) {
-  UseFolder("renumber");
+  UseFolder();
   for (int i = 0; i < 3; ++i) ASSERT_NE(Start(), nullptr);
   PostMessageA(windows[1], WM_CLOSE, 0, 0);
   EXPECT_EQ(WaitForExit(runs[1]), 0);
@@ -94,7 +94,7 @@ TEST_F(Copies, ClosingOneRenumbersTheOthersAndAKilledOneIsPurgedByTheNextStart) 
 }
 
 TEST_F(Copies, ThreeStartedAtOneInstantGetDistinctNumbers) {
-  UseFolder("race");
+  UseFolder();
   for (int i = 0; i < 3; ++i) runs.push_back(StartVarnockIn(folder, "", false));
   std::vector<std::string> titles;
   for (Started& s : runs) windows.push_back(WaitForMainWindow(s));
@@ -109,7 +109,7 @@ TEST_F(Copies, ThreeStartedAtOneInstantGetDistinctNumbers) {
 }
 
 TEST_F(Copies, SwitchesAndExportedEntriesTileAndCascadeTheCopiesInTableOrder) {
-  UseFolder("arrange");
+  UseFolder();
   for (int i = 0; i < 2; ++i) ASSERT_NE(Start(), nullptr);
   ASSERT_EQ(RunSwitch("/W2"), 0);  // rows
   RECT a = RectOf(windows[0]), b = RectOf(windows[1]);
@@ -150,7 +150,7 @@ TEST_F(Copies, SwitchesAndExportedEntriesTileAndCascadeTheCopiesInTableOrder) {
 }
 
 TEST_F(Copies, KeysTileAndCascadeAndTheMenuRestoresThePositions) {
-  UseFolder("keys");
+  UseFolder();
   for (int i = 0; i < 2; ++i) ASSERT_NE(Start(), nullptr);
   const RECT first = RectOf(windows[0]), second = RectOf(windows[1]);
   // The second copy stands 20 and 44 pixels from where the first one's settings put it.
@@ -184,7 +184,7 @@ TEST_F(Copies, KeysTileAndCascadeAndTheMenuRestoresThePositions) {
 }
 
 TEST_F(Copies, UninstallSwitchRemovesTheProgramsKeys) {
-  UseFolder("uninstall");
+  UseFolder();
   for (const char* key : {"Software\\Brackwater\\Varnock", "Software\\CLASSES\\Varnock\\DefaultIcon",
                           "Software\\CLASSES\\inffile\\shell\\Varnock\\command"}) {
     HKEY h = nullptr;
@@ -201,7 +201,7 @@ TEST_F(Copies, UninstallSwitchRemovesTheProgramsKeys) {
 }
 
 TEST_F(Copies, CloseAllEndsTheCopiesButOneWhoseUserCancelsAndTheKeyGoes) {
-  UseFolder("closeall");
+  UseFolder();
   for (int i = 0; i < 3; ++i) ASSERT_NE(Start(), nullptr);
   // Copy 2 holds typed text.
   HWND text = FindWindowExA(windows[1], nullptr, "RICHEDIT", nullptr);

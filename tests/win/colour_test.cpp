@@ -117,7 +117,7 @@ TEST_F(ColourPasses, EscLeavesTheTextBlackAndWhiteAndTheNextPassColoursAgain) {
   EXPECT_EQ(pad().Rich1.SelLength(), 4);
   EXPECT_TRUE(pad().Rich1.Modified());
   EXPECT_EQ(PanelText(kPanelHint), "");
-  EXPECT_TRUE(pad().Item("AffColorINF")->checked);  // the mode stays
+  EXPECT_TRUE(pad().Item("AffColorALL")->checked);  // the mode stays (a first start's)
 
   SetEscapePoll([] { return false; });
   pad().SetColour();

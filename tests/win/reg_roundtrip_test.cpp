@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/inftools/reg_translate.h"
 #include "tests/win/harness.h"
 
 namespace varnock::test {
@@ -190,6 +191,43 @@ const char kVersion5[] =
     "\r\n"
     "[-HKEY_CURRENT_USER\\Software\\VarnockTest\\Gone\\Sub]\r\n";
 
+// Bytes as an export writes them: a byte list continued with "\" every 25 bytes.
+std::string ExportedBytes(const std::string& bytes) {
+  static const char digits[] = "0123456789abcdef";
+  std::string list;
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    const unsigned byte = static_cast<unsigned char>(bytes[i]);
+    if (i > 0) list += (i % 25 == 0) ? ",\\\r\n  " : ",";
+    list += std::string(1, digits[byte >> 4]) + digits[byte & 15];
+  }
+  return list;
+}
+
+std::string Pattern(std::size_t count, unsigned step) {
+  std::string bytes;
+  for (std::size_t i = 0; i < count; ++i) bytes += static_cast<char>((i * step + 3) & 0xFF);
+  return bytes;
+}
+
+// Values whose lines pass the INF limit, and data followed by comments. `wide` gives
+// the string types their version 5.00 (UTF-16) bytes.
+std::string LongValues(bool wide) {
+  std::string multi = std::string(700, 'm') + '\0' + "second" + '\0' + '\0';
+  if (wide) {
+    std::string utf16;
+    for (const char c : multi) utf16 += std::string(1, c) + '\0';
+    multi = utf16;
+  }
+  return "[HKEY_CURRENT_USER\\Software\\VarnockTest\\Long]\r\n"
+         "\"Big\"=hex:" + ExportedBytes(Pattern(4096, 7)) + "\r\n"
+         "\"TypeA\"=hex(a):" + ExportedBytes(Pattern(600, 11)) + "\r\n"
+         "\"MultiLong\"=hex(7):" + ExportedBytes(multi) + "\r\n"
+         "\"DwordNote\"=dword:00000003 ; a note\r\n"
+         "\"HexNote\"=hex:01,02,\\\r\n  03 ; a note\r\n"
+         "\"StringNote\"=\"a;b\" ; a note\r\n"
+         "\"LongString\"=\"" + std::string(500, 's') + "\"\r\n";
+}
+
 std::string Utf16File(const std::string& ansi) {
   std::string bytes = "\xFF\xFE";
   for (const char c : ansi) {
@@ -265,6 +303,42 @@ TEST_F(RegRoundTrip, WideTextVersion5FileInstallsWhatMergingDoes) {
 // instead, so the reference is the merge of the same content as a wide-text file.
 TEST_F(RegRoundTrip, Version5FileInstallsWhatMergingItsWideTextFormDoes) {
   ExpectSameResult("v5", kVersion5, Utf16File(kVersion5), 13);
+}
+
+TEST_F(RegRoundTrip, LongValuesAndCommentsInstallWhatMergingDoes) {
+  const std::string v4 = "REGEDIT4\r\n\r\n" + LongValues(false) +
+                         "[HKEY_CURRENT_USER\\Software\\VarnockTest\\K\xE9y \xFC\xDF]\r\n\"n\"=dword:00000001 ;x\r\n";
+  ExpectSameResult("long4", v4, v4, 13);
+  const std::string v5 = Utf16File("Windows Registry Editor Version 5.00\r\n\r\n" + LongValues(true));
+  boxes->answers = {IDYES};  // translate the wide text
+  ExpectSameResult("long5", v5, v5, 12);
+}
+
+// Lines the translation marks as errors install nothing: the marker stands where the
+// setup library expects the root key.
+TEST_F(RegRoundTrip, ErrorLinesInstallNothing) {
+  const std::string key = "HKEY_CURRENT_USER\\Software\\VarnockTest";
+  std::vector<InfLine> lines =
+      TranslateRegSection("4+HKEY_CURRENT_USER\\Software\\VarnockTest", {{"Unread", "ERROR!"}, {"@", "ERROR!"}}, {});
+  const std::string reg = TestFolder() + "errors.reg";
+  WriteTextFile(reg, "REGEDIT4\r\n[" + key + "]\r\n\"c\"=dword:xyz\r\nc=1\r\n\"d\"=dword:3 x\r\n"
+                     "\"Ok\"=\"1\"\r\n[HKEY_CURRENT_CONFIG\\Software\\VarnockTest]\r\n\"e\"=\"1\"\r\n");
+  pad().Rich1.SetText("");
+  pad().fImportReg(reg);
+  std::string section = pad().Rich1.Text();
+  for (const InfLine& line : lines) section += line.text + "\r\n";
+  EXPECT_EQ(section.find(",:ERROR"), std::string::npos) << section;
+  EXPECT_NE(section.find("\r\n:ERROR! HKCU,\"Software\\VarnockTest\",\"Unread\"\r\n"), std::string::npos) << section;
+  ClearTestKey();
+  const std::string inf = TestFolder() + "errors.inf";
+  WriteTextFile(inf, "[Version]\r\nSignature=\"$Chicago$\"\r\n\r\n[DefaultInstall]\r\nAddReg=Added_from_errors.reg"
+                     "\r\n\r\n" + section);
+  EXPECT_TRUE(RunAndWait("C:\\windows\\system32\\rundll32.exe setupapi.dll,InstallHinfSection DefaultInstall 132 " +
+                         inf));
+  const Snapshot installed = TakeSnapshot();
+  EXPECT_EQ(installed.keys, std::set<std::wstring>{L""});
+  ASSERT_EQ(installed.values.size(), 1u) << section;
+  EXPECT_EQ(installed.values.begin()->first, L"|Ok");
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ void TFormPad::Construct() {
   recolourPending = false;
   displayFont = labelVideFont;
   DragAcceptFiles(hwnd_, TRUE);
-  ApplyToolbarMode(1);  // the large toolbar until the settings give the saved mode
+  ApplyToolbarMode(fLoadSettings());
   FontCheck();
   BuildLanguageMenu();
   StatusLine.SetText(kPanelCaret, fMessage("IS_LINE") + "   " + fMessage("IS_COL"));

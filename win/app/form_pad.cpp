@@ -34,8 +34,7 @@ bool TFormPad::Create(int showCommand) {
   BuildMenus();
   CreateControls();
   Construct();
-  ShowWindow(hwnd_, showCommand);
-  UpdateWindow(hwnd_);
+  ShowWindow(hwnd_, showCommand);  // painted once the other forms exist (Forms::Create)
   return true;
 }
 

@@ -19,6 +19,10 @@
 
 namespace varnock {
 
+class TAboutBox;
+class TInfWizard;
+class TFormColor;
+
 // Status panels, left to right.
 enum StatusPanelIndex { kPanelHint = 0, kPanelInsert = 1, kPanelWrap = 2, kPanelFont = 3, kPanelMessage = 4,
                         kPanelCaret = 5 };
@@ -283,9 +287,10 @@ class TFormPad : public WindowBase {
   // refresh-list: renumbers the other copies' titles and makes them repaint.
   void fRefreshList(HWND except);
   void fRefreshOthers(const ListRefresh& refresh);
-  // The close's table steps; `whileLocked` (the settings save) runs after dead copies
-  // are purged and before unregistering, under the same lock. False in a close-all.
-  bool fLeaveInstanceTable(const std::function<void()>& whileLocked);
+  // The close's table steps; `whileLocked` (the settings save, told whether the lock is
+  // held) runs after dead copies are purged and before unregistering, under the same
+  // lock. False in a close-all (the table is left as it is).
+  bool fLeaveInstanceTable(const std::function<void(bool lockHeld)>& whileLocked);
   // A close cancelled during a close-all: the close-all stops, the table is cleaned.
   void fStopCloseAll();
   void SetWindowsMenuVisible(bool visible);
@@ -318,6 +323,21 @@ class TFormPad : public WindowBase {
   // The verb caption: the shell verb caption once localised, else the built-in one.
   std::string ShellVerb() const;
   // (end of associations)
+
+  // --- settings and interface language (win/settings, win/i18n) ----------------------
+  // Reads [Varnock] and the association values, applies them; returns the toolbar mode.
+  int fLoadSettings();
+  // Writes [Varnock] when this is the last running copy (toolbar mode 0, 1 or 2).
+  void fSaveSettings(int toolbarMode);
+  // Applies the current language's interface keys to the four forms.
+  void fLocaliseForm();
+  // The other forms, set once they exist (localisation reaches them through these).
+  TAboutBox* aboutBox = nullptr;
+  TInfWizard* infWizard = nullptr;
+  TFormColor* formColor = nullptr;
+  // The open dialog's title as the language file gives it (the dialog shows FILE_OPEN).
+  std::string openDialogTitle = "Open";
+  // (end of settings and interface language)
 
  protected:
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;

@@ -10,6 +10,11 @@ bool Forms::Create(int showCommand) {
   about.Create(pad.hwnd());
   wizard.Create(pad.hwnd());
   colour.Create(pad.hwnd());
+  pad.aboutBox = &about;
+  pad.infWizard = &wizard;
+  pad.formColor = &colour;
+  // The first paint localises all four forms: it runs once they all exist.
+  UpdateWindow(pad.hwnd());
   return true;
 }
 

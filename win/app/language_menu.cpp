@@ -1,4 +1,5 @@
 // The Language menu: one radio entry per section of the language file.
+#include "core/settings/settings_values.h"
 #include "win/app/form_pad.h"
 #include "win/i18n/message.h"
 #include "win/platform/profile.h"
@@ -6,11 +7,14 @@
 namespace varnock {
 
 void TFormPad::BuildLanguageMenu() {
+  // A click on the large toolbar beside its buttons reads the language file again.
+  ToolBar.onEmptyClick = [this] { fLocaliseForm(); };
   MenuItem* menu = Item("AffLNG");
   MenuItem* english = Item("English");
   MenuItem* separator = Item("N13");
   if (!menu || !english || !separator) return;
-  for (const std::string& section : ProfileSections(LanguageFile())) {
+  // The profile functions read only the first of two sections with one name.
+  for (const std::string& section : UniqueNames(ProfileSections(LanguageFile()))) {
     if (section == "English") continue;
     english->enabled = true;
     separator->visible = true;

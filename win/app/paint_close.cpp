@@ -9,6 +9,7 @@
 #include "win/platform/profile.h"
 #include "win/platform/prompter.h"
 #include "win/settings/settings_file.h"
+#include "win/settings/settings_lock.h"
 
 namespace varnock {
 
@@ -32,6 +33,7 @@ void TFormPad::FormPaint1() {
     Rich1.tag = 1;
   }
   painted_ = true;
+  fLocaliseForm();
   if (refused) {
     ShowWindow(hwnd_, SW_HIDE);
     ShowMessage(hwnd_, fMessage("FILE_4"), MB_OK | MB_ICONWARNING);
@@ -69,8 +71,17 @@ bool TFormPad::FormClose() {
       return false;
     }
   }
+  // Saving and leaving the instance table run under one hold of the settings lock, so
+  // that of several copies closing at once exactly the last one saves; without the lock
+  // in time nothing is saved (a close never hangs). The other copies' windows are
+  // renumbered only once the lock is given back.
+  // After the uninstall nothing of the program is kept, its settings neither.
+  const MenuItem* uninstalled = Item("AffUninst");
+  const int toolbarMode = ToolbarMode();
   DragAcceptFiles(hwnd_, FALSE);
-  fLeaveInstanceTable(nullptr);
+  fLeaveInstanceTable([&](bool lockHeld) {
+    if (lockHeld && (!uninstalled || !uninstalled->checked)) fSaveSettings(toolbarMode);
+  });
   return true;
 }
 

@@ -39,7 +39,7 @@ void TFormPad::fRefreshFolderMenus() {
     item->hint = fGetShellFolder(e.folder, e.common);
     item->visible = !item->hint.empty();
   }
-  RefreshMenuBar();
+  // The callers rebuild the menu bar once, after all their changes.
 }
 
 }  // namespace varnock

@@ -88,20 +88,20 @@ void TFormPad::fRefreshOthers(const ListRefresh& refresh) {
   }
 }
 
-bool TFormPad::fLeaveInstanceTable(const std::function<void()>& whileLocked) {
+bool TFormPad::fLeaveInstanceTable(const std::function<void(bool lockHeld)>& whileLocked) {
   SettingsLock lock(SettingsFile());
   std::optional<ListRefresh> refresh;
   {
     ProfileInstanceStore before(SettingsFile());
     if (before.Has("Destroy")) {
       // A close-all: the table stays as it is; the next clean-and-count drops this entry.
-      if (whileLocked) whileLocked();
+      if (whileLocked) whileLocked(lock.Held());
       return false;
     }
     // Dead copies first, so that the last live copy sees itself as the last one.
     if (instanceTableWritable_) CleanAndCount(before, LiveMainWindows());
   }
-  if (whileLocked) whileLocked();
+  if (whileLocked) whileLocked(lock.Held());
   if (instanceTableWritable_) {
     ProfileInstanceStore store(SettingsFile());
     Unregister(store, ToWindowId(hwnd_));

@@ -111,4 +111,8 @@ std::vector<std::pair<std::string, std::string>> ProfileSectionEntries(const std
   return entries;
 }
 
+bool ProfileEraseSection(const std::string& file, const std::string& section) {
+  return WritePrivateProfileStringA(section.c_str(), nullptr, nullptr, file.c_str()) != 0;
+}
+
 }  // namespace varnock

@@ -24,4 +24,7 @@ bool ProfileWriteFile(const std::string& file, const std::string& text);
 std::vector<std::pair<std::string, std::string>> ProfileSectionEntries(const std::string& file,
                                                                        const std::string& section);
 
+// Erases a whole section; false when the file cannot be written.
+bool ProfileEraseSection(const std::string& file, const std::string& section);
+
 }  // namespace varnock

@@ -2,6 +2,7 @@
 // through a reader that follows the Windows profile rules, and the AddReg lines.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -62,8 +63,8 @@ TEST(RegImport, DwordsArePaddedAndByteSwapped) {
                    "HKCU,\"Software\\A\",\"S\",0x00010001,ff,01,00,00",
                    "HKCU,\"Software\\A\",\"Z\",0x00010001,00,00,00,00"}));
   EXPECT_EQ(Import(kV4 + Key("\"D\"=dword:123456789\r\n\"E\"=dword:\r\n\"F\"=dword:12x4\r\n")),
-            (Lines{"HKCU,\"Software\\A\",:ERROR! \"D\"=dword:123456789", "HKCU,\"Software\\A\",:ERROR! \"E\"=dword:",
-                   "HKCU,\"Software\\A\",:ERROR! \"F\"=dword:12x4"}));
+            (Lines{":ERROR! HKCU,\"Software\\A\",\"D\"=dword:123456789", ":ERROR! HKCU,\"Software\\A\",\"E\"=dword:",
+                   ":ERROR! HKCU,\"Software\\A\",\"F\"=dword:12x4"}));
 }
 
 TEST(RegImport, BinaryAndTypedBytes) {
@@ -75,8 +76,8 @@ TEST(RegImport, BinaryAndTypedBytes) {
                    "HKCU,\"Software\\A\",\"R\",0x00030001,01", "HKCU,\"Software\\A\",\"X\",0x01000001,01"}));
   // A type beyond the high word, or a broken byte list, cannot be written.
   EXPECT_EQ(Import(kV5 + Key("\"T\"=hex(10000):01\r\n\"L\"=hex:1,,2\r\n\"M\"=hex:123\r\n")),
-            (Lines{"HKCU,\"Software\\A\",:ERROR! \"T\"=hex(10000):01", "HKCU,\"Software\\A\",:ERROR! \"L\"=hex:1,,2",
-                   "HKCU,\"Software\\A\",:ERROR! \"M\"=hex:123"}));
+            (Lines{":ERROR! HKCU,\"Software\\A\",\"T\"=hex(10000):01", ":ERROR! HKCU,\"Software\\A\",\"L\"=hex:1,,2",
+                   ":ERROR! HKCU,\"Software\\A\",\"M\"=hex:123"}));
 }
 
 TEST(RegImport, StringTypesAreDecodedByTheHeader) {
@@ -179,14 +180,14 @@ TEST(RegImport, NamesAndDataTheProfileFunctionsWouldAlter) {
                           "\"ERROR!\"=\"ERROR!\"\r\n";
   EXPECT_EQ(Import(reg), (Lines{"HKCU,\"Odd] ;x\",\"a=b\",,\"c=d\"", "HKCU,\"Odd] ;x\",\" padded \",,\"  'both'  \"",
                                 "HKCU,\"Odd] ;x\",\";semi\",,\"\"\"quoted\"\"\"",
-                                "HKCU,\"Odd] ;x\",:ERROR! \"[br]#1\"='single'", "HKCU,\"Odd] ;x\",\"@\",,\"at\"",
+                                ":ERROR! HKCU,\"Odd] ;x\",\"[br]#1\"='single'", "HKCU,\"Odd] ;x\",\"@\",,\"at\"",
                                 "HKCU,\"Odd] ;x\",\"!\",,\"bang\"", "HKCU,\"Odd] ;x\",\"caf\xE9\",,\"tab\there\"",
                                 "HKCU,\"Odd] ;x\",\"hex:01\",,\"hex:01\"", "HKCU,\"Odd] ;x\",\"ERROR!\",,\"ERROR!\""}));
 }
 
 TEST(RegImport, LinesThatAreNotValuesAreShownAsErrors) {
   EXPECT_EQ(Import(kV4 + "\"before\"=\"any key\"\r\n" + Key("unquoted=1\r\n\"x\"=\"open\r\n")),
-            (Lines{"HKCU,\"Software\\A\",:ERROR! unquoted=1", "HKCU,\"Software\\A\",:ERROR! \"x\"=\"open"}));
+            (Lines{":ERROR! HKCU,\"Software\\A\",unquoted=1", ":ERROR! HKCU,\"Software\\A\",\"x\"=\"open"}));
   EXPECT_EQ(Import(kV4 + "[HKEY_CURRENT_CONFIG\\Software]\r\n\"v\"=\"1\"\r\n"),
             Lines{":ERROR,\"T_CONFIG\\Software\",\"v\",,\"1\""});
   EXPECT_EQ(Import(kV4 + "[HKEY_LOCAL_MACHINEX\\S]\r\n"), Lines{":ERROR,\"MACHINEX\\S\",,0x00000010"});
@@ -198,15 +199,153 @@ TEST(RegImport, EmptyFilesGiveNoLines) {
   EXPECT_TRUE(Import("REGEDIT4\r\n; only a comment\r\n\r\n").empty());
 }
 
-TEST(RegImport, LinesOver511CharactersAreMarked) {
-  const std::string head = "HKCU,\"Software\\A\",\"S\",,\"";
-  const std::string fits(kMaxInfLineLength - head.size() - 1, 'x');
-  std::vector<InfLine> lines = ImportLines(kV4 + Key("\"S\"=\"" + fits + "\"\r\n\"S\"=\"" + fits + "%\"\r\n"));
+// The INF lines as the setup library reads them: a line ending in "\" joined with
+// the next. Checks on the way that each physical line fits and that a line is only
+// continued after a whole field.
+std::vector<std::string> LogicalLines(const std::vector<InfLine>& lines) {
+  std::vector<std::string> logical;
+  bool continuing = false;
+  for (const InfLine& line : lines) {
+    std::string text = line.text;
+    EXPECT_LE(text.size(), kMaxInfLineLength) << text;
+    EXPECT_FALSE(line.tooLong) << text;
+    const bool continued = !text.empty() && text.back() == '\\';
+    if (continued) {
+      EXPECT_EQ(text.substr(text.size() - 2), ",\\");
+      text.pop_back();
+    }
+    if (continuing) logical.back() += text;
+    else logical.push_back(text);
+    continuing = continued;
+  }
+  EXPECT_FALSE(continuing);
+  return logical;
+}
+
+// The byte list of `bytes`, lower case, as the translation writes it.
+std::string HexOf(const std::string& bytes) {
+  static const char digits[] = "0123456789abcdef";
+  std::string list;
+  for (const char c : bytes) {
+    const unsigned byte = static_cast<unsigned char>(c);
+    list += std::string(list.empty() ? "" : ",") + digits[byte >> 4] + digits[byte & 15];
+  }
+  return list;
+}
+
+// `count` varied bytes as the translation writes them, and in upper case as exports do.
+std::string InfBytes(std::size_t count) {
+  std::string bytes;
+  for (std::size_t i = 0; i < count; ++i) bytes += static_cast<char>(i * 37);
+  return HexOf(bytes);
+}
+
+std::string RegBytes(std::size_t count) {
+  std::string list = InfBytes(count);
+  for (char& c : list) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return list;
+}
+
+TEST(RegImport, LongByteListsAreContinuedInEveryFlagForm) {
+  const struct {
+    const char* regType;
+    const char* flags;
+  } forms[] = {{"hex:", "1"},           {"hex(3):", "0x00030001"}, {"hex(0):", "0x00020001"},
+               {"hex(a):", "0x000A0001"}, {"hex(b):", "0x000B0001"}, {"hex(7):", "0x00070001"}};
+  for (const auto& form : forms) {
+    for (const std::size_t count : {161u, 162u, 163u, 600u, 2000u}) {
+      SCOPED_TRACE(std::string(form.regType) + " " + std::to_string(count));
+      // An odd count keeps the multi-string in its byte form.
+      const std::size_t bytes = std::string(form.regType) == "hex(7):" ? count | 1 : count;
+      const std::vector<InfLine> lines = ImportLines(kV5 + Key("\"BBB\"=" + std::string(form.regType) +
+                                                               RegBytes(bytes) + "\r\n"));
+      const std::string expected = "HKCU,\"Software\\A\",\"BBB\"," + std::string(form.flags) + "," + InfBytes(bytes);
+      EXPECT_EQ(LogicalLines(lines), Lines{expected});
+      EXPECT_EQ(lines.size() == 1, expected.size() <= kMaxInfLineLength);
+    }
+  }
+}
+
+TEST(RegImport, ALineOfExactly511CharactersStaysWhole) {
+  // `HKCU,"Software\A","BBB",1,` is 26 characters, each byte 3 more with its comma.
+  const std::vector<InfLine> fits = ImportLines(kV4 + Key("\"BBB\"=hex:" + RegBytes(162) + "\r\n"));
+  ASSERT_EQ(fits.size(), 1u);
+  EXPECT_EQ(fits[0].text.size(), 511u);
+  const std::vector<InfLine> over = ImportLines(kV4 + Key("\"BBB\"=hex:" + RegBytes(163) + "\r\n"));
+  ASSERT_EQ(over.size(), 2u);
+  EXPECT_EQ(over[0].text, "HKCU,\"Software\\A\",\"BBB\",1," + InfBytes(161) + ",\\");
+  EXPECT_EQ(over[1].text, InfBytes(163).substr(161 * 3));
+}
+
+TEST(RegImport, ALongKeyAndNameLeaveTheFirstLineFewBytes) {
+  const std::string key = "Software\\" + std::string(191, 'k');  // the quoted field is 202
+  const std::string name(288, 'n');                               // 290 quoted
+  const std::string reg = kV4 + "[HKEY_CURRENT_USER\\" + key + "]\r\n\"" + name + "\"=hex:" + RegBytes(40) +
+                          "\r\n\"" + name + "\"=dword:00000003\r\n";
+  const std::vector<InfLine> lines = ImportLines(reg);
+  const std::string head = "HKCU,\"" + key + "\",\"" + name + "\",";
+  EXPECT_EQ(LogicalLines(lines), (Lines{head + "1," + InfBytes(40), head + "0x00010001,03,00,00,00"}));
+  ASSERT_GE(lines.size(), 2u);
+  EXPECT_EQ(lines[0].text, head + "1," + InfBytes(3) + ",\\");
+}
+
+TEST(RegImport, MultiStringsTooLongForOneLineAreWrittenAsBytes) {
+  // Three strings of 170 characters, and one string of 700.
+  std::string three;
+  for (const char c : {'a', 'b', 'c'}) three += std::string(170, c) + '\0';
+  three += '\0';
+  const std::string oneLong = std::string(700, 'x') + std::string(2, '\0');
+  for (const std::string& text : {three, oneLong}) {
+    std::string utf16;
+    for (const char c : text) utf16 += std::string(1, c) + '\0';
+    const Lines expected{"HKCU,\"Software\\A\",\"M\",0x00070001," + HexOf(utf16)};
+    EXPECT_EQ(LogicalLines(ImportLines(kV5 + Key("\"M\"=hex(7):" + HexOf(utf16) + "\r\n"))), expected);
+    EXPECT_EQ(LogicalLines(ImportLines(kV4 + Key("\"M\"=hex(7):" + HexOf(text) + "\r\n"))), expected);
+  }
+}
+
+TEST(RegImport, OnlyAStringFieldLongerThanALineIsMarked) {
+  const std::string head = "HKCU,\"Software\\A\",\"S\",";
+  // The line passes 511 characters but the string field does not: it is continued.
+  const std::string fits(509, 'x');
+  std::vector<InfLine> lines = ImportLines(kV4 + Key("\"S\"=\"" + fits + "\"\r\n"));
+  EXPECT_EQ(LogicalLines(lines), Lines{head + ",\"" + fits + "\""});
   ASSERT_EQ(lines.size(), 2u);
-  EXPECT_EQ(lines[0].text.size(), 511u);
-  EXPECT_FALSE(lines[0].tooLong);
-  EXPECT_TRUE(lines[1].tooLong);  // the doubled "%" makes it 513
-  EXPECT_EQ(lines[1].text, ": LINE TOO LONG ERROR: " + head + fits + "%%\"");
+  EXPECT_EQ(lines[1].text, "\"" + fits + "\"");
+  // One character more (a "%" counts twice) and the field alone is too long.
+  for (const std::string& reg : {"\"S\"=\"" + fits + "y\"", "\"S\"=\"" + fits.substr(1) + "%\"",
+                                 "\"S\"=hex(2):" + HexOf(std::string(510, 'x') + '\0')}) {
+    lines = ImportLines(kV4 + Key(reg + "\r\n"));
+    ASSERT_EQ(lines.size(), 1u) << reg;
+    EXPECT_TRUE(lines[0].tooLong);
+    EXPECT_EQ(lines[0].text.rfind(": LINE TOO LONG ERROR: HKCU,", 0), 0u);
+  }
+}
+
+TEST(RegImport, CommentsAfterTheDataAreDropped) {
+  const std::string head = "HKCU,\"Software\\A\",";
+  const struct {
+    const char* reg;
+    const char* inf;
+  } cases[] = {
+      {"\"d\"=dword:00000003 ; note", "\"d\",0x00010001,03,00,00,00"},
+      {"\"d\"=dword:3;note", "\"d\",0x00010001,03,00,00,00"},
+      {"\"b\"=hex:01,02 ; note", "\"b\",1,01,02"},
+      {"\"b\"=hex:01,\\\r\n  02\t; note", "\"b\",1,01,02"},
+      {"\"m\"=hex(7):41,00,00,00,00,00 ;note", "\"m\",0x00010000,\"A\""},
+      {"\"s\"=\"a;b\" ; note \"quoted\"", "\"s\",,\"a;b\""},
+      {"@=\"x\";", ",,\"x\""},
+      {"\"x\"=- ; note", "\"x\",0x00000004"},
+      {"\"d\"=dword: ; note", nullptr},
+      {"\"d\"=dword:3 x", nullptr},
+      {"\"s\"=\"a\" b", nullptr},
+      {"\"x\"=-x", nullptr},
+  };
+  for (const auto& c : cases) {
+    const std::string expected =
+        c.inf ? head + c.inf : ":ERROR! " + head + std::string(c.reg).substr(0, std::string(c.reg).find("\r"));
+    EXPECT_EQ(Import(kV5 + Key(std::string(c.reg) + "\r\n")), Lines{expected}) << c.reg;
+  }
 }
 
 TEST(RegImport, UnreadableEntriesAreShownAsErrors) {
@@ -214,9 +353,9 @@ TEST(RegImport, UnreadableEntriesAreShownAsErrors) {
   const std::vector<InfLine> lines =
       TranslateRegSection("4+HKEY_CURRENT_USER\\A", {{"Name", "ERROR!"}, {"@", ""}, {"bad%zz", "|\"x\"|"}}, {});
   ASSERT_EQ(lines.size(), 3u);
-  EXPECT_EQ(lines[0].text, "HKCU,\"A\",:ERROR! \"Name\"");
-  EXPECT_EQ(lines[1].text, "HKCU,\"A\",:ERROR! @");
-  EXPECT_EQ(lines[2].text, "HKCU,\"A\",:ERROR! bad%zz");
+  EXPECT_EQ(lines[0].text, ":ERROR! HKCU,\"A\",\"Name\"");
+  EXPECT_EQ(lines[1].text, ":ERROR! HKCU,\"A\",@");
+  EXPECT_EQ(lines[2].text, ":ERROR! HKCU,\"A\",bad%zz");
 }
 
 TEST(RegImport, HeaderLosesItsBlanks) {

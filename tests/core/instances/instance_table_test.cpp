@@ -115,6 +115,15 @@ TEST(InstanceTable, NumberOfGivesTheEntryOrTheCountAndTheMenuFromTwoCopiesOn) {
   EXPECT_EQ(NumberOf(huge, 5).number, 4);  // and it returns
 }
 
+TEST(InstanceTable, OthersCountForTheSettingsSaveOnlyWhenLiveOrInACloseAll) {
+  const MapStore two{{"Compte", "2"}, {"1", "5"}, {"2", "6"}};
+  EXPECT_TRUE(OthersRegistered(two, LiveWindows{5, 6}, 5));
+  EXPECT_FALSE(OthersRegistered(two, LiveWindows{5}, 5));  // the other one died
+  const MapStore closing{{"Compte", "2"}, {"1", "5"}, {"2", "6"}, {"Destroy", "Now"}};
+  EXPECT_TRUE(OthersRegistered(closing, LiveWindows{5}, 5));
+  EXPECT_FALSE(OthersRegistered(MapStore{{"Compte", "1"}, {"1", "5"}, {"Destroy", "Now"}}, LiveWindows{5}, 5));
+}
+
 TEST(InstanceTable, UnregisterRemovesOnlyTheEntryHoldingTheHandle) {
   struct Case {
     Section before;
