@@ -151,11 +151,14 @@ TEST_F(Copies, SwitchesAndExportedEntriesTileAndCascadeTheCopiesInTableOrder) {
 
 TEST_F(Copies, KeysTileAndCascadeAndTheMenuRestoresThePositions) {
   UseFolder();
+  ASSERT_TRUE(WriteFile(folder + "Varnock.ini", "[Varnock]\r\nLeft=100\r\nTop=60\r\n"));
   for (int i = 0; i < 2; ++i) ASSERT_NE(Start(), nullptr);
+  // The second copy stands 20 and 44 pixels from where the settings put the first one
+  // (which the second's first paint moves by a pixel and back).
+  EXPECT_TRUE(WaitUntil([&] { return RectOf(windows[0]).left == 100 && RectOf(windows[0]).top == 60; }));
   const RECT first = RectOf(windows[0]), second = RectOf(windows[1]);
-  // The second copy stands 20 and 44 pixels from where the first one's settings put it.
-  EXPECT_EQ(second.left - first.left, 20);
-  EXPECT_EQ(second.top - first.top, 44);
+  EXPECT_EQ(second.left, 120);
+  EXPECT_EQ(second.top, 104);
   auto press = [&](std::initializer_list<WORD> keys) {
     SetForegroundWindow(windows[0]);
     Sleep(200);

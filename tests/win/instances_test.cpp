@@ -26,18 +26,18 @@ class Instances : public FormTest {
   }
   void TearDown() override {
     SetOwnCopyStarter(nullptr);
-    if (other) DestroyWindow(other->hwnd());
-    other.reset();
+    for (auto& window : others) DestroyWindow(window->hwnd());
+    others.clear();
     FormTest::TearDown();
   }
   // A second main window: it registers as copy 2 and renumbers the first.
   TFormPad& StartOther() {
-    other = std::make_unique<TFormPad>();
-    EXPECT_TRUE(other->Create(SW_SHOWNORMAL));
+    others.push_back(std::make_unique<TFormPad>());
+    EXPECT_TRUE(others.back()->Create(SW_SHOWNORMAL));
     Pump(50);
-    return *other;
+    return *others.back();
   }
-  std::unique_ptr<TFormPad> other;
+  std::vector<std::unique_ptr<TFormPad>> others;
   std::vector<std::string> started;
 };
 
@@ -153,9 +153,12 @@ TEST_F(Instances, ClosingRenumbersTheOthersAndCloseAllLeavesTheTable) {
   char text[256] = "";
   GetWindowTextA(second.hwnd(), text, sizeof text);
   EXPECT_STREQ(text, "Varnock v2.9.2 - 1 - ");
+  // In a close-all a copy that is not the last leaves its entry.
+  TFormPad& third = StartOther();
   ProfileWrite(SettingsFile(), "Instances", "Destroy", "Now");
   ASSERT_TRUE(second.FormClose());
   EXPECT_EQ(Table("1"), std::to_string(ToWindowId(second.hwnd())));
+  EXPECT_EQ(Table("2"), std::to_string(ToWindowId(third.hwnd())));
 }
 
 TEST_F(Instances, AYesWhoseSaveIsCancelledKeepsTheWindowAndStopsTheCloseAll) {

@@ -22,6 +22,19 @@ std::string TitleOf(HWND window) {
   return text;
 }
 
+bool ReadOnly(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
+// The read-only attribute is tested itself: a program with every right (root under
+// Wine) would write such a file anyway. A missing file is made in the program's folder.
+bool TableMayBeWritten(const std::string& file) {
+  if (GetFileAttributesA(file.c_str()) != INVALID_FILE_ATTRIBUTES) return !ReadOnly(file);
+  const std::string::size_type slash = file.find_last_of("\\/");
+  return slash == std::string::npos || !ReadOnly(file.substr(0, slash));
+}
+
 }  // namespace
 
 void TFormPad::SetWindowsMenuVisible(bool visible) {
@@ -32,6 +45,9 @@ void TFormPad::SetWindowsMenuVisible(bool visible) {
 }
 
 void TFormPad::fRegisterInstance() {
+  refused = false;
+  instanceTableWritable_ = TableMayBeWritten(SettingsFile());
+  if (!instanceTableWritable_) return;
   SettingsLock lock(SettingsFile());
   ProfileInstanceStore store(SettingsFile());
   const LiveMainWindows live;
