@@ -282,8 +282,9 @@ class TFormPad : public WindowBase {
   // --- instances: table, Windows menu, arrangement (win/instances) -------------------
   // Construction: clean-and-count and register as one locked step; sets `refused`.
   void fRegisterInstance();
-  // number-of: the instance number and the Windows menu's visibility.
-  void fTakeInstanceNumber();
+  // number-of: the instance number and the Windows menu's visibility (from `table` when
+  // the caller has just read it).
+  void fTakeInstanceNumber(const KeyValueStore* table = nullptr);
   // refresh-list: renumbers the other copies' titles and makes them repaint.
   void fRefreshList(HWND except);
   void fRefreshOthers(const ListRefresh& refresh);

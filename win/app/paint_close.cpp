@@ -6,6 +6,7 @@
 #include "win/app/application.h"
 #include "win/app/form_pad.h"
 #include "win/i18n/message.h"
+#include "win/instances/instance_profile.h"
 #include "win/platform/profile.h"
 #include "win/platform/prompter.h"
 #include "win/settings/settings_file.h"
@@ -50,8 +51,10 @@ void TFormPad::FormPaint1() {
 }
 
 void TFormPad::FormPaint2() {
-  if (ProfileKeyExists(SettingsFile(), "Instances", "Destroy")) PostMessageA(hwnd_, WM_CLOSE, 0, 0);
-  else fTakeInstanceNumber();
+  // One read of the table serves both questions: every paint asks them.
+  const ProfileInstanceStore table(SettingsFile());
+  if (table.Has("Destroy")) PostMessageA(hwnd_, WM_CLOSE, 0, 0);
+  else fTakeInstanceNumber(&table);
 }
 
 bool TFormPad::FormClose() {

@@ -69,13 +69,14 @@ void TFormPad::fRegisterInstance() {
   if (registration.windowsMenuVisible) SetWindowsMenuVisible(*registration.windowsMenuVisible);
 }
 
-void TFormPad::fTakeInstanceNumber() {
+void TFormPad::fTakeInstanceNumber(const KeyValueStore* table) {
   if (!instanceTableWritable_) {
     instanceNumber = 0;
     SetWindowsMenuVisible(false);
     return;
   }
-  const Numbering numbering = NumberOf(ProfileInstanceStore(SettingsFile()), ToWindowId(hwnd_));
+  const Numbering numbering =
+      table ? NumberOf(*table, ToWindowId(hwnd_)) : NumberOf(ProfileInstanceStore(SettingsFile()), ToWindowId(hwnd_));
   instanceNumber = numbering.number;
   SetWindowsMenuVisible(numbering.windowsMenuVisible);
 }
@@ -95,11 +96,8 @@ void TFormPad::fRefreshOthers(const ListRefresh& refresh) {
     DWORD_PTR ignored = 0;
     SendMessageTimeoutA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(title.c_str()), SMTO_ABORTIFHUNG, 2000,
                         &ignored);
-    RECT r{};
-    if (GetWindowRect(window, &r)) {
-      MoveWindow(window, r.left + 1, r.top + 1, r.right - r.left + 1, r.bottom - r.top, TRUE);
-      MoveWindow(window, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
-    }
+    // Invalidated rather than moved by a pixel and back: copies closing at the same time
+    // would each read the other's nudged rectangle and leave the window displaced.
     ForceRepaint(window);
   }
 }
