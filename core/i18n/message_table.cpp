@@ -61,6 +61,7 @@ const std::vector<MessageDefault>& MessageTable() {
       {"MAJ_UNREGED", "Initials settings are restored for\rINF, INI, && REG files !"},
       {"MAJ_REGED1", "Varnock is now set to open\rNFO && DIZ files !"},
       {"MAJ_UNREGED1", "Initials settings are restored for\rNFO && DIZ files !"},
+      {"MAJ_REG_FAILED", "The registry could not be changed under\rHKEY_LOCAL_MACHINE\\"},
       {"WIZ_CRE1", "; INF created with the help of Varnock."},
       {"WIZ_CRE2", "; Varnock is written and maintained by the Varnock developers."},
       {"WIZ_LOADPATH", "Choose a folder for installing your application"},

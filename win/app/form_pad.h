@@ -4,10 +4,12 @@
 // defines TFormPad::fOpenFile), so the class reads as one program in small files.
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 
 #include "core/display/font_spec.h"
+#include "core/instances/instance_table.h"
 #include "win/edit/whole_text.h"
 #include "win/platform/menu_model.h"
 #include "win/platform/rich_edit.h"
@@ -278,6 +280,52 @@ class TFormPad : public WindowBase {
   std::string openDiagRegFilter = "REG file|*.REG";
   // (end of INF tools)
 
+  // --- instances: table, Windows menu, arrangement (win/instances) -------------------
+  // Construction: clean-and-count and register as one locked step; sets `refused`.
+  void fRegisterInstance();
+  // number-of: the instance number and the Windows menu's visibility (from `table` when
+  // the caller has just read it).
+  void fTakeInstanceNumber(const KeyValueStore* table = nullptr);
+  // refresh-list: renumbers the other copies' titles and makes them repaint.
+  void fRefreshList(HWND except);
+  void fRefreshOthers(const ListRefresh& refresh);
+  // The close's table steps; `whileLocked` (the settings save, told whether the lock is
+  // held) runs after dead copies are purged and before unregistering, under the same
+  // lock. False in a close-all (the table is left as it is).
+  bool fLeaveInstanceTable(const std::function<void(bool lockHeld)>& whileLocked);
+  // A close cancelled during a close-all: the close-all stops, the table is cleaned.
+  void fStopCloseAll();
+  void SetWindowsMenuVisible(bool visible);
+  void BindInstanceCommands();
+  void WinMenuClick();
+  void WinVertClick();
+  void WinHoriClick();
+  void WinCascClick();
+  void WinBackClick();
+  void WinNewWClick();
+  void WinClosClick();
+  void WinVarnockClick(MenuItem& sender);
+  void fArrangeRequest(int kind);
+  // False when the table cannot be written: the copy then runs unnumbered.
+  bool instanceTableWritable_ = true;
+  // A close-all reached this window while a modal box or dialog was up.
+  bool closeWhenEnabled_ = false;
+  // (end of instances)
+
+  // --- file associations and uninstall (win/settings/associations*) -----------------
+  void BindAssociationCommands();
+  void AffRegitClick();
+  void AffRegnfoClick();
+  void AffUninstClick();
+  // Each returns the registry key of the first write or deletion that failed ("" if none).
+  std::string fRegInfIniReg();
+  std::string fUnregInfIniReg();
+  std::string fRegNfoDiz();
+  std::string fUnregNfoDiz();
+  // The verb caption: the shell verb caption once localised, else the built-in one.
+  std::string ShellVerb() const;
+  // (end of associations)
+
   // --- settings and interface language (win/settings, win/i18n) ----------------------
   // Reads [Varnock] and the association values, applies them; returns the toolbar mode.
   int fLoadSettings();
@@ -348,6 +396,7 @@ class TFormPad : public WindowBase {
   HACCEL accelerators_ = nullptr;
   bool painted_ = false;  // the first paint replaced itself by the later one
   bool inPaintHandler_ = false;
+  bool inFormClose_ = false;  // the close query is running (its question may be up)
 };
 
 }  // namespace varnock
