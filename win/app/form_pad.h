@@ -323,7 +323,7 @@ class TFormPad : public WindowBase {
   std::string fRegNfoDiz();
   std::string fUnregNfoDiz();
   // The verb caption: the shell verb caption once localised, else the built-in one.
-  std::string ShellVerb() const;
+  std::string VerbCaption() const;
   // (end of associations)
 
   // --- settings and interface language (win/settings, win/i18n) ----------------------

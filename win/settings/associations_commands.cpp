@@ -29,10 +29,10 @@ void TFormPad::BindAssociationCommands() {
   Bind("AffUninst", &TFormPad::AffUninstClick);
 }
 
-std::string TFormPad::ShellVerb() const { return shellVerbCaption.empty() ? kDefaultShellVerb : shellVerbCaption; }
+std::string TFormPad::VerbCaption() const { return shellVerbCaption.empty() ? kDefaultShellVerb : shellVerbCaption; }
 
 std::string TFormPad::fRegInfIniReg() {
-  const std::string failed = ApplyRegistryPlan(PlanRegInfIniReg(ProgramFile(), ShellVerb()));
+  const std::string failed = ApplyRegistryPlan(PlanRegInfIniReg(ProgramFile(), VerbCaption()));
   if (failed.empty()) Item("AffRegit")->checked = true;
   return failed;
 }
@@ -43,7 +43,7 @@ std::string TFormPad::fUnregInfIniReg() {
 
 std::string TFormPad::fRegNfoDiz() {
   const std::string failed = ApplyRegistryPlan(
-      PlanRegNfoDiz(ProgramFile(), ShellVerb(), ExtensionFileType(".NFO"), ExtensionFileType(".DIZ")));
+      PlanRegNfoDiz(ProgramFile(), VerbCaption(), ExtensionFileType(".NFO"), ExtensionFileType(".DIZ")));
   if (failed.empty()) Item("AffRegnfo")->checked = true;
   return failed;
 }
