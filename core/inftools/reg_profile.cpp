@@ -103,7 +103,13 @@ std::string SectionNameOf(const RegKeyBlock& block) {
 }  // namespace
 
 std::vector<CleanRegLine> CleanRegLines(const std::string& regText) {
-  std::vector<std::string> lines = inftext::SplitLines(regText);
+  // A NUL byte would end the line it lands in once in the document; like the open path,
+  // take it as a blank.
+  std::string text = regText;
+  for (char& c : text) {
+    if (c == '\0') c = ' ';
+  }
+  std::vector<std::string> lines = inftext::SplitLines(text);
   for (std::string& line : lines) line = WithoutLeadingBlanks(line);
 
   std::vector<CleanRegLine> cleaned;
