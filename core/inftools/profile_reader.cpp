@@ -29,7 +29,8 @@ bool SectionName(const std::string& text, LineSpan line, std::string* name) {
   if (text[line.begin] != '[') return false;
   const std::size_t close = text.rfind(']', line.end - 1);
   if (close == std::string::npos || close < line.begin) return false;
-  *name = text.substr(line.begin + 1, close - line.begin - 1);
+  const LineSpan inside = Trimmed(text, {line.begin + 1, close});
+  *name = text.substr(inside.begin, inside.end - inside.begin);
   return true;
 }
 
@@ -67,7 +68,7 @@ ParsedProfile ParseProfileText(const std::string& text) {
   profile.sections.emplace_back();
   std::size_t next = inftext::StartsWith(text, "\xEF\xBB\xBF") ? 3 : 0;
   while (next < text.size()) {
-    const std::size_t lineFeed = text.find('\n', next);
+    const std::size_t lineFeed = text.find_first_of("\r\n", next);
     const std::size_t end = lineFeed == std::string::npos ? text.size() : lineFeed;
     const LineSpan line = Trimmed(text, {next, end});
     next = lineFeed == std::string::npos ? text.size() : lineFeed + 1;
@@ -99,7 +100,7 @@ std::vector<std::pair<std::string, std::string>> ProfileSectionEntriesOf(const P
     if (name.empty() || !inftext::EqualsIgnoreCaseAscii(name, section)) continue;
     for (const ProfileFileEntry& entry : candidate.entries) {
       const std::string key = Visible(entry.name);
-      if (key.empty() || key[0] == ';') continue;
+      if ((key.empty() && !entry.hasValue) || (!key.empty() && key[0] == ';')) continue;
       // The section read hands back "name=value"; the wrapper splits it at its first "=".
       const std::string line = entry.hasValue ? key + "=" + Visible(entry.value) : key;
       const std::size_t equals = line.find('=');

@@ -4,11 +4,11 @@
 // companion) reads back the REG import's temporary file exactly as the editor does.
 //
 // The rules followed:
-//  - lines end at LF; blanks (space, tab, CR, VT, FF and the DOS end-of-file mark 0x1A)
-//    are trimmed at both ends of each line, and empty lines are skipped;
+//  - lines end at LF or CR; blanks (space, tab, VT, FF and the DOS end-of-file mark
+//    0x1A) are trimmed at both ends of each line, and empty lines are skipped;
 //  - a line starting with "[" that holds a "]" opens a section named by the text
-//    between the "[" and the LAST "]" (anything after that "]" is ignored); a "[" line
-//    without "]" is an ordinary line;
+//    between the "[" and the LAST "]", blanks trimmed (anything after that "]" is
+//    ignored); a "[" line without "]" is an ordinary line;
 //  - any other line is an entry: its name is the text before the FIRST "=" with the
 //    blanks before the "=" trimmed, its value the text after it with the leading blanks
 //    trimmed; a line without "=" is a name without a value;
@@ -17,8 +17,10 @@
 //  - a section named "[]" (empty name) is not listed;
 //  - sections and entries keep their file order and their duplicates; a read by name
 //    finds the FIRST section whose name matches without regard to ASCII case;
-//  - a section read skips entries with an empty name and entries whose name starts
-//    with ";" (comments), and hands back "name=value" (or "name" alone).
+//  - a section read skips entries whose name starts with ";" (comments), and hands back
+//    "name=value" (or "name" alone); an entry with an empty name comes back as "=value".
+// These rules were measured against Wine's profile functions (the differential test in
+// tests/win/profile_reader_diff_test.cpp).
 // Text is taken as 8-bit bytes; NUL bytes end a name or value as they end the strings
 // those functions return. Non-ASCII blanks (such as the no-break space of a code page)
 // are not trimmed; the REG import's temporary file never holds any.
