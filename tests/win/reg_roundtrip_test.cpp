@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "core/inftools/reg_to_inf.h"
 #include "tests/win/harness.h"
+#include "win/inftools/reg_profile_file.h"
 
 namespace varnock::test {
 namespace {
@@ -265,6 +267,25 @@ TEST_F(RegRoundTrip, WideTextVersion5FileInstallsWhatMergingDoes) {
 // instead, so the reference is the merge of the same content as a wide-text file.
 TEST_F(RegRoundTrip, Version5FileInstallsWhatMergingItsWideTextFormDoes) {
   ExpectSameResult("v5", kVersion5, Utf16File(kVersion5), 13);
+}
+
+// varnock-cli's reg2inf --inf: the complete INF it writes installs what merging does.
+TEST_F(RegRoundTrip, CommandLineInfInstallsWhatMergingDoes) {
+  before_ = TestFolder() + "before.reg";
+  WriteTextFile(before_, kBefore);
+  const std::string reg = TestFolder() + "cli.reg";
+  WriteTextFile(reg, kRegedit4);
+  const Snapshot reference = Merged(reg);
+  RegTranslateOptions options;
+  options.codec = AnsiRegCodec();
+  const RegFileTranslation translation = TranslateRegFile(reg, kRegedit4, "; comment", options);
+  const std::string inf = TestFolder() + "cli.inf";
+  WriteTextFile(inf, InstallableInf(translation));
+  ClearTestKey();
+  EXPECT_TRUE(MergeWithRegedit(before_));
+  EXPECT_TRUE(RunAndWait("C:\\windows\\system32\\rundll32.exe setupapi.dll,InstallHinfSection DefaultInstall 132 " +
+                         inf));
+  EXPECT_EQ(Differences(reference, TakeSnapshot()), "") << InstallableInf(translation);
 }
 
 }  // namespace
