@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -143,6 +147,36 @@ TEST(CliHost, WholeFileWriteReplacesOrLeavesTheFile) {
   EXPECT_FALSE(WriteWholeFile(::testing::TempDir() + "no/such/folder/x.inf", "x", &error));
   EXPECT_FALSE(error.empty());
   std::remove(path.c_str());
+}
+
+}  // namespace
+}  // namespace varnock::cli
+
+namespace varnock::cli {
+namespace {
+
+// The real host's folders: on Windows the system's, which an option overrides; off
+// Windows the usual defaults.
+TEST(CliHost, FoldersComeFromTheSystemUnlessGiven) {
+  const Host host = SystemHost();
+  const SystemFolders system = host.systemFolders(FolderOptions());
+  EXPECT_FALSE(system.windows.empty());
+  EXPECT_FALSE(system.programFiles.empty());
+  EXPECT_EQ(system.platform, 2);
+#ifdef _WIN32
+  char windows[MAX_PATH] = "";
+  GetWindowsDirectoryA(windows, MAX_PATH);
+  EXPECT_EQ(_stricmp(system.windows.c_str(), windows), 0) << system.windows;
+#else
+  EXPECT_EQ(system.windows, "C:\\WINDOWS");
+#endif
+  FolderOptions options;
+  options.windows = "D:\\Win";
+  options.platform = 1;
+  const SystemFolders given = host.systemFolders(options);
+  EXPECT_EQ(given.windows, "D:\\Win");
+  EXPECT_EQ(given.platform, 1);
+  EXPECT_EQ(given.programFiles, system.programFiles);
 }
 
 }  // namespace
