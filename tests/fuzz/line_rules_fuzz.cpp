@@ -2,6 +2,8 @@
 #include "core/colour/colour_rtf.h"
 #include "core/colour/line_check.h"
 #include "core/colour/line_rules.h"
+#include "core/colour/line_runs.h"
+#include "core/colour/text_colouring.h"
 #include "core/colour/text_lines.h"
 #include "tests/fuzz/fuzz_support.h"
 
@@ -43,15 +45,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(column >= 1 && column <= roles.size());
     FUZZ_CHECK(roles[column - 1] == 'X');
   }
-  // The whole text coloured and built as RTF: braces balance.
-  std::vector<ColourRange> ranges;
-  for (const TextLineSpan& span : LocateTextLines(text)) {
-    // No marker: the RTF is built for the text as it stands.
-    const std::string each = text.substr(span.byteStart, span.length);
-    const LineColouring c = ColourLine(each, span.offset, kind, EntryDelimiters::WholeDocument, "");
-    if (!c.overLong) ranges.insert(ranges.end(), c.ranges.begin(), c.ranges.end());
+  // The line's runs: consecutive from its start to its end, in order, the same colours.
+  const std::vector<ColourRange> runs = LineRuns(colouring.ranges, offset, colouring.line.size());
+  std::size_t at = offset;
+  for (std::size_t i = 0; i < runs.size(); ++i) {
+    FUZZ_CHECK(runs[i].start == at && runs[i].length > 0);
+    if (i > 0) FUZZ_CHECK(runs[i].role != runs[i - 1].role);
+    for (std::size_t p = runs[i].start; p < runs[i].end(); ++p) {
+      FUZZ_CHECK(roles[p - offset] == "TCXSE"[static_cast<int>(runs[i].role)]);
+    }
+    at = runs[i].end();
   }
-  const std::string rtf = BuildColourRtf(text, ranges, RtfColours(), FontSpec());
+  FUZZ_CHECK(at == offset + (runs.empty() ? 0 : colouring.line.size()));
+  // The whole text: painted runs sorted, apart and inside the text; its RTF balanced.
+  const TextColouring whole = ColourWholeText(text, kind, ": LONG: ");
+  const std::size_t length = ControlTextLength(whole.text);
+  const std::vector<ColourRange> painted = PaintColourRanges(whole.ranges, length);
+  for (std::size_t i = 0; i < painted.size(); ++i) {
+    FUZZ_CHECK(painted[i].length > 0 && painted[i].end() <= length);
+    if (i > 0) FUZZ_CHECK(painted[i - 1].end() <= painted[i].start);
+  }
+  const std::string rtf = BuildColourRtf(whole.text, whole.ranges, RtfColours(), FontSpec());
   int depth = 0;
   for (std::size_t i = 0; i < rtf.size(); ++i) {
     if (rtf[i] == '\\') ++i;
