@@ -50,12 +50,13 @@ TEST(RegToInf, TooLongLinesAreCounted) {
   EXPECT_EQ(t.tooLongLines, std::vector<std::size_t>{2});
 }
 
-// A NUL would end the document's text where the line lands; it reads as a blank.
-TEST(RegToInf, NulBytesOfTheRegFileAreBlanks) {
-  const std::string reg = std::string("REGEDIT4\r\n[HKEY_CURRENT_USER\\A\0B]\r\n\"v\"=\"x\0y\"\r\n", 46);
+// A NUL would end the document's text where the line lands: each line of the REG file
+// is taken up to its first NUL.
+TEST(RegToInf, NoNulReachesALine) {
+  const std::string reg = std::string("REGEDIT4\r\n[HKEY_CURRENT_USER\\A]\0B\r\n\"v\"=\"x\"\0y\r\n", 46);
   const RegFileTranslation t = TranslateRegFile("a.reg", reg, kComment, Options());
   ASSERT_EQ(t.lines.size(), 3u);
-  EXPECT_EQ(t.lines[2], "HKCU,\"A B\",\"v\",,\"x y\"");
+  EXPECT_EQ(t.lines[2], "HKCU,\"A\",\"v\",,\"x\"");
 }
 
 TEST(RegToInf, InstallableInfNamesTheSectionInDefaultInstall) {
