@@ -43,8 +43,10 @@ void ReportTranslationWarnings(const std::string& file, const RegFileTranslation
   }
   for (std::size_t i = 2; i < translation.lines.size(); ++i) {
     const std::string& line = translation.lines[i];
-    if (line.find(":ERROR") != std::string::npos || line.compare(0, 8, "; ERROR!") == 0 ||
-               line.compare(0, 10, "; WARNING!") == 0) {
+    // The marks the translation puts on what AddReg cannot install as the REG file says.
+    const bool marked = line.find(":ERROR") != std::string::npos || line.compare(0, 8, "; ERROR!") == 0 ||
+                        line.compare(0, 10, "; WARNING!") == 0;
+    if (marked) {
       host.err += file + ": warning: output line " + std::to_string(i + 1) + ": " + line + "\n";
     }
   }
