@@ -26,6 +26,7 @@ const std::vector<MessageDefault>& MessageTable() {
       {"DRAG_MULTI", "You can only drop\ra single file !"},
       {"FILE_VARNOCK_BIG", "Varnock is limited to 65535 characters.\rThis file is too big,\rdo you want to open it with default editor?"},
       {"FILE_VARNOCK_UNICODE", "This file appears to be UNICODE,\rwould you prefer to open it with default editor?\r\r(Choosing NO will translate the file to ASCII)"},
+      {"FILE_NUL_BLANKS", "This file holds NUL characters (code 0).\rThey are shown as blanks, and will be saved as blanks."},
       {"SAVEDIAG_TITLE", "Save as..."},
       {"FILE_IS_SAVED", "File saved."},
       {"FILE_SAVING", "Current file has been modified, do you want to save it ?"},

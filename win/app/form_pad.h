@@ -116,6 +116,13 @@ class TFormPad : public WindowBase {
   void Timer1Timer();
   // Shows a message in status panel 4 for 3 seconds, then the size again.
   void ShowTimedStatus(const std::string& text);
+  // --- timed status message (win/app/status.cpp) ---
+  // While the message shows and the text keeps its length, refreshing the title leaves
+  // panel 4 alone: the key that triggered a save (the S of Ctrl+S) comes up afterwards
+  // and refreshes the title. A change of the text shows its size at once, as before.
+  bool timedStatusShowing_ = false;
+  long timedStatusLength_ = 0;
+  // --- (end of timed status message) ---
   void StatusLineMouseDown(int x);
   void fInterceptKey(WPARAM key, bool shift, bool ctrl, bool alt);
   void fInterceptUpKey(WPARAM key, bool shift, bool ctrl, bool alt);

@@ -19,12 +19,15 @@ CaretPlace CaretOf(const RichEdit& rich) {
 }  // namespace
 
 void TFormPad::Timer1Timer() {
+  timedStatusShowing_ = false;
   StatusLine.SetText(kPanelMessage, SizeText(static_cast<size_t>(Rich1.TextLength())));
   KillTimer(hwnd_, kStatusTimer);
 }
 
 void TFormPad::ShowTimedStatus(const std::string& text) {
   SetTimer(hwnd_, kStatusTimer, kStatusDelay, nullptr);
+  timedStatusShowing_ = true;
+  timedStatusLength_ = Rich1.TextLength();
   StatusLine.SetText(kPanelMessage, text);
 }
 
