@@ -229,6 +229,9 @@ class TFormPad : public WindowBase {
   // --- colouring and display fonts (win/colour, win/display) -------------------------
   void SetColour();
   void SetColourThisLine(int lineNumber);
+  // The text line `step` lines from the caret's (0 its own, -1 the one above), found
+  // from the control's line index: what the key handlers recolour.
+  void SetColourCaretLine(int step);
   void FontCheck();
   // The font mode: 1 Default, 2 ANSI, 3 Auto, 4 User.
   int fontMode = 1;

@@ -165,6 +165,20 @@ long LineCount(const RichEdit& rich) {
   return static_cast<long>(rich.Send(EM_GETLINECOUNT, 0, 0));
 }
 
+namespace {
+
+// Wide text from the control in its code page.
+std::string AnsiOf(const RichEdit& rich, const std::wstring& wide) {
+  if (wide.empty()) return "";
+  std::string text(wide.size() * 2, '\0');
+  const int n = WideCharToMultiByte(rich.CodePage(), 0, wide.data(), static_cast<int>(wide.size()), &text[0],
+                                    static_cast<int>(text.size()), nullptr, nullptr);
+  text.resize(n > 0 ? static_cast<size_t>(n) : 0);
+  return text;
+}
+
+}  // namespace
+
 bool ReadLine(const RichEdit& rich, long line, long* start, std::string* text) {
   *start = static_cast<long>(rich.Send(EM_LINEINDEX, static_cast<WPARAM>(line), 0));
   text->clear();
@@ -177,12 +191,46 @@ bool ReadLine(const RichEdit& rich, long line, long* start, std::string* text) {
   *reinterpret_cast<WORD*>(&wide[0]) = static_cast<WORD>(wide.size());
   const LRESULT got = rich.Send(EM_GETLINE, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(&wide[0]), true);
   wide.resize(static_cast<size_t>(got <= 0 ? 0 : got < length ? got : length));
-  if (wide.empty()) return true;
-  text->assign(wide.size() * 2, '\0');
-  const int n = WideCharToMultiByte(rich.CodePage(), 0, wide.data(), static_cast<int>(wide.size()), &(*text)[0],
-                                    static_cast<int>(text->size()), nullptr, nullptr);
-  text->resize(n > 0 ? static_cast<size_t>(n) : 0);
+  *text = AnsiOf(rich, wide);
   return true;
+}
+
+ControlRows::ControlRows(const RichEdit& rich) : rich_(rich), length_(static_cast<size_t>(rich.TextLength())) {}
+
+// Wine's count leaves out the empty row after a final lone CR, where the caret can be.
+size_t ControlRows::rowCount() const {
+  const size_t counted = static_cast<size_t>(rich_.Send(EM_GETLINECOUNT, 0, 0));
+  const size_t last = rowOf(length_);
+  return counted > last ? counted : last + 1;
+}
+
+size_t ControlRows::rowOf(size_t position) const {
+  return static_cast<size_t>(rich_.Send(EM_EXLINEFROMCHAR, 0, static_cast<LPARAM>(position)));
+}
+
+size_t ControlRows::rowStart(size_t row) const {
+  const LRESULT start = rich_.Send(EM_LINEINDEX, static_cast<WPARAM>(row), 0);
+  return start < 0 ? length_ : static_cast<size_t>(start);
+}
+
+size_t ControlRows::rowLength(size_t row) const {
+  return static_cast<size_t>(rich_.Send(EM_LINELENGTH, static_cast<WPARAM>(rowStart(row)), 0));
+}
+
+std::string ReadTextRange(const RichEdit& rich, long start, long length) {
+  // Row by row (a text line may wrap into several): the control hands out a row's text
+  // in its code page, where a range would come through the ANSI one.
+  std::string text;
+  long row = static_cast<long>(rich.Send(EM_EXLINEFROMCHAR, 0, start));
+  long rowStart = static_cast<long>(rich.Send(EM_LINEINDEX, static_cast<WPARAM>(row), 0));
+  const long firstRowStart = rowStart;
+  for (std::string piece; rowStart >= 0 && rowStart < start + length; ++row) {
+    if (!ReadLine(rich, row, &rowStart, &piece)) break;
+    text += piece;  // the rows of one text line follow each other without a gap
+    rowStart = static_cast<long>(rich.Send(EM_LINEINDEX, static_cast<WPARAM>(row + 1), 0));
+  }
+  const size_t from = static_cast<size_t>(start - firstRowStart);
+  return from < text.size() ? text.substr(from, static_cast<size_t>(length)) : std::string();
 }
 
 RichSelection SelectionOf(const RichEdit& rich) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/edit/row_index.h"
 #include "win/platform/rich_edit.h"
 
 namespace varnock {
@@ -90,6 +91,26 @@ long LineCount(const RichEdit& rich);
 // The 0-based line's offset and text (without its line break), read through the
 // control's code page without touching the selection; false past the last line.
 bool ReadLine(const RichEdit& rich, long line, long* start, std::string* text);
+
+// The control's rows as its line index gives them, one request each: no read of the
+// whole text. Holds the text length of the moment it was made.
+class ControlRows : public RowIndex {
+ public:
+  explicit ControlRows(const RichEdit& rich);
+  std::size_t textLength() const override { return length_; }
+  std::size_t rowCount() const override;
+  std::size_t rowOf(std::size_t position) const override;
+  std::size_t rowStart(std::size_t row) const override;
+  std::size_t rowLength(std::size_t row) const override;
+
+ private:
+  const RichEdit& rich_;
+  std::size_t length_;
+};
+
+// `length` positions from `start` (within one line), through the control's code page,
+// without touching the selection.
+std::string ReadTextRange(const RichEdit& rich, long start, long length);
 
 // The selection as one read: start and length.
 struct RichSelection {
