@@ -63,6 +63,19 @@ CaretPlace LocateCaretByRows(const RowIndex& rows, std::size_t position)
     return {row + 1, position - rows.rowStart(row)};
 }
 
+CaretPlace LocateCaretAfter(const std::string& textBefore, std::size_t lineStart, std::size_t position,
+                            std::size_t textLength)
+{
+    if (textLength == 0) return {1, 1};
+    std::size_t breaks = 0;
+    for (std::size_t i = 0; i < textBefore.size(); ++i) {
+        if (textBefore[i] == '\n' || (textBefore[i] == '\r' && !(i + 1 < textBefore.size() && textBefore[i + 1] == '\n')))
+            ++breaks;
+    }
+    position = std::min(position, textLength);
+    return {breaks + 1, position >= lineStart ? position - lineStart : 0};
+}
+
 std::optional<TextLineRange> TextLineNear(const RowIndex& rows, std::size_t position, int delta)
 {
     std::size_t first = FirstRowOfLine(rows, rows.rowOf(std::min(position, rows.textLength())));
@@ -78,7 +91,7 @@ std::optional<TextLineRange> TextLineNear(const RowIndex& rows, std::size_t posi
         last = LastRowOfLine(rows, first);
     }
     const std::size_t start = rows.rowStart(first);
-    return TextLineRange{start, rows.rowStart(last) + rows.rowLength(last) - start};
+    return TextLineRange{start, rows.rowStart(last) + rows.rowLength(last) - start, first, last};
 }
 
 }  // namespace varnock

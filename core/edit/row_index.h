@@ -42,10 +42,19 @@ bool InsertionKeepsTextLines(const std::string& inserted);
 // every row is a text line (word wrap off) and the control keeps the text's lines.
 CaretPlace LocateCaretByRows(const RowIndex& rows, std::size_t position);
 
-// A text line: where it starts and how many positions it holds, without its break.
+// The caret's place when the rows cannot give the line's number (word wrap on): from
+// the text before the caret's line (up to `lineStart`, the line's start), whose line
+// breaks are counted, and the text's length.
+CaretPlace LocateCaretAfter(const std::string& textBefore, std::size_t lineStart, std::size_t position,
+                            std::size_t textLength);
+
+// A text line: where it starts and how many positions it holds, without its break,
+// and the rows it covers.
 struct TextLineRange {
     std::size_t start = 0;
     std::size_t length = 0;
+    std::size_t firstRow = 0;
+    std::size_t lastRow = 0;
 };
 inline bool operator==(TextLineRange a, TextLineRange b) { return a.start == b.start && a.length == b.length; }
 

@@ -47,8 +47,7 @@ class LineIndex : public FormTest {
         ASSERT_TRUE(fast) << "at " << at << " step " << step;
         ASSERT_EQ(fast->start, span.offset) << "at " << at << " step " << step;
         ASSERT_EQ(fast->length, span.length) << "at " << at << " step " << step;
-        ASSERT_EQ(ReadTextRange(rich, static_cast<long>(fast->start), static_cast<long>(fast->length)),
-                  text.substr(span.byteStart, span.length));
+        ASSERT_EQ(ReadRows(rich, fast->firstRow, fast->lastRow), text.substr(span.byteStart, span.length));
       }
     }
   }

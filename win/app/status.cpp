@@ -1,6 +1,8 @@
 // The status bar: the timed message panel, panel clicks, and the caret's place.
 #include <richedit.h>
 
+#include <optional>
+
 #include "core/app/status_text.h"
 #include "core/edit/line_geometry.h"
 #include "core/edit/row_index.h"
@@ -15,10 +17,17 @@ namespace {
 constexpr UINT_PTR kStatusTimer = 1;
 constexpr UINT kStatusDelay = 3000;
 
-// From the control's line index while its rows are the text's lines (word wrap off);
-// otherwise from the whole text.
+// From the control's line index while its lines are the text's: the rows give the
+// line and column (word wrap off), or the line's start, and the line breaks before it
+// are counted in the text up to there (word wrap on). Otherwise from the whole text.
 CaretPlace CaretOf(RichEdit& rich, size_t position) {
-  if (!rich.WordWrap() && rich.LinesMatchText()) return LocateCaretByRows(ControlRows(rich), position);
+  if (rich.LinesMatchText()) {
+    const ControlRows rows(rich);
+    if (!rich.WordWrap()) return LocateCaretByRows(rows, position);
+    if (const std::optional<TextLineRange> line = TextLineNear(rows, position, 0))
+      return LocateCaretAfter(ReadTextBefore(rich, static_cast<long>(line->start)), line->start, position,
+                              rows.textLength());
+  }
   const std::string text = rich.Text();
   rich.CheckLines(text);
   return LocateCaret(LineGeometry(text), position);

@@ -49,8 +49,7 @@ std::optional<TextLine> LineNearCaret(const RichEdit& rich, int step) {
   const std::optional<TextLineRange> range =
       TextLineNear(ControlRows(rich), static_cast<size_t>(rich.SelStart()), step);
   if (!range) return std::nullopt;
-  return TextLine{range->start,
-                  ReadTextRange(rich, static_cast<long>(range->start), static_cast<long>(range->length))};
+  return TextLine{range->start, ReadRows(rich, range->firstRow, range->lastRow)};
 }
 
 // Through the selection, drawing held and only the line's band repainted: for a

@@ -108,6 +108,7 @@ void Retire(HWND old) {
 }  // namespace
 
 long RichEdit::messagesSent = 0;
+long RichEdit::wholeTextReads = 0;
 
 LRESULT RichEdit::Send(UINT message, WPARAM wParam, LPARAM lParam, bool wide) const {
   ++messagesSent;
@@ -153,7 +154,10 @@ std::string RichEdit::GetTextEx(DWORD flags, long chars) const {
   return buffer;
 }
 
-std::string RichEdit::Text() const { return GetTextEx(GT_DEFAULT, TextLength()); }
+std::string RichEdit::Text() const {
+  ++wholeTextReads;
+  return GetTextEx(GT_DEFAULT, TextLength());
+}
 
 long RichEdit::TextLength() const {
   GETTEXTLENGTHEX request{GTL_PRECISE | GTL_NUMCHARS, codePage_};

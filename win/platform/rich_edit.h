@@ -24,8 +24,9 @@ class RichEdit {
   // menu must reach the subclasses. `wide` calls the Unicode procedure (no text mapping).
   // Counted as in progress, so Renew never destroys the control inside it.
   LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, bool wide = false) const;
-  // Messages sent so far through Send (for measurements).
+  // Messages sent so far through Send, and reads of the whole text (for measurements).
   static long messagesSent;
+  static long wholeTextReads;
 
   void SetCodePage(UINT codePage) { codePage_ = codePage; }
   UINT CodePage() const { return codePage_; }

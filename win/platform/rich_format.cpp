@@ -197,11 +197,27 @@ bool ReadLine(const RichEdit& rich, long line, long* start, std::string* text) {
 
 ControlRows::ControlRows(const RichEdit& rich) : rich_(rich), length_(static_cast<size_t>(rich.TextLength())) {}
 
+namespace {
+
+template <typename Ask>
+size_t Remembered(std::vector<std::pair<size_t, size_t>>& known, size_t key, Ask ask) {
+  for (const auto& [k, value] : known)
+    if (k == key) return value;
+  const size_t value = ask();
+  known.emplace_back(key, value);
+  return value;
+}
+
+}  // namespace
+
 // Wine's count leaves out the empty row after a final lone CR, where the caret can be.
 size_t ControlRows::rowCount() const {
-  const size_t counted = static_cast<size_t>(rich_.Send(EM_GETLINECOUNT, 0, 0));
-  const size_t last = rowOf(length_);
-  return counted > last ? counted : last + 1;
+  if (rowCount_ == 0) {
+    const size_t counted = static_cast<size_t>(rich_.Send(EM_GETLINECOUNT, 0, 0));
+    const size_t last = rowOf(length_);
+    rowCount_ = counted > last ? counted : last + 1;
+  }
+  return rowCount_;
 }
 
 size_t ControlRows::rowOf(size_t position) const {
@@ -209,28 +225,37 @@ size_t ControlRows::rowOf(size_t position) const {
 }
 
 size_t ControlRows::rowStart(size_t row) const {
-  const LRESULT start = rich_.Send(EM_LINEINDEX, static_cast<WPARAM>(row), 0);
-  return start < 0 ? length_ : static_cast<size_t>(start);
+  return Remembered(starts_, row, [&] {
+    const LRESULT start = rich_.Send(EM_LINEINDEX, static_cast<WPARAM>(row), 0);
+    return start < 0 ? length_ : static_cast<size_t>(start);
+  });
 }
 
 size_t ControlRows::rowLength(size_t row) const {
-  return static_cast<size_t>(rich_.Send(EM_LINELENGTH, static_cast<WPARAM>(rowStart(row)), 0));
+  return Remembered(lengths_, row, [&] {
+    return static_cast<size_t>(rich_.Send(EM_LINELENGTH, static_cast<WPARAM>(rowStart(row)), 0));
+  });
 }
 
-std::string ReadTextRange(const RichEdit& rich, long start, long length) {
-  // Row by row (a text line may wrap into several): the control hands out a row's text
-  // in its code page, where a range would come through the ANSI one.
+std::string ReadRows(const RichEdit& rich, size_t first, size_t last) {
   std::string text;
-  long row = static_cast<long>(rich.Send(EM_EXLINEFROMCHAR, 0, start));
-  long rowStart = static_cast<long>(rich.Send(EM_LINEINDEX, static_cast<WPARAM>(row), 0));
-  const long firstRowStart = rowStart;
-  for (std::string piece; rowStart >= 0 && rowStart < start + length; ++row) {
-    if (!ReadLine(rich, row, &rowStart, &piece)) break;
+  for (size_t row = first; row <= last; ++row) {
+    long start = 0;
+    std::string piece;
+    if (!ReadLine(rich, static_cast<long>(row), &start, &piece)) break;
     text += piece;  // the rows of one text line follow each other without a gap
-    rowStart = static_cast<long>(rich.Send(EM_LINEINDEX, static_cast<WPARAM>(row + 1), 0));
   }
-  const size_t from = static_cast<size_t>(start - firstRowStart);
-  return from < text.size() ? text.substr(from, static_cast<size_t>(length)) : std::string();
+  return text;
+}
+
+std::string ReadTextBefore(const RichEdit& rich, long end) {
+  if (end <= 0) return "";
+  // Twice the positions: room for any double-byte ANSI code page.
+  std::string text(static_cast<size_t>(end) * 2 + 1, '\0');
+  TEXTRANGEA range{{0, end}, &text[0]};
+  const LRESULT got = rich.Send(EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range));
+  text.resize(got > 0 ? static_cast<size_t>(got) : 0);
+  return text;
 }
 
 RichSelection SelectionOf(const RichEdit& rich) {

@@ -82,10 +82,28 @@ TEST(EditRowIndex, CaretPlaceFromTheRowsIsTheTextsOnEveryGeneratedText)
     EXPECT_GT(compared, 5000);
 }
 
+TEST(EditRowIndex, CaretPlaceFromTheLinesStartAndTheTextBeforeItIsTheTexts)
+{
+    for (const std::size_t width : {0u, 3u}) {
+        for (const std::string& text : test::GeneratedTexts(150, width + 3)) {
+            if (!ControlKeepsTextLines(text)) continue;
+            const ModelRows rows(text, width);
+            const LineGeometry geometry(text);
+            for (std::size_t p = 0; p <= text.size(); ++p) {
+                const std::size_t start = TextLineNear(rows, p, 0)->start;
+                const CaretPlace fast = LocateCaretAfter(text.substr(0, start), start, p, text.size());
+                const CaretPlace slow = LocateCaret(geometry, p);
+                ASSERT_EQ(fast.line, slow.line) << "position " << p << " of " << testing::PrintToString(text);
+                ASSERT_EQ(fast.column, slow.column) << "position " << p << " of " << testing::PrintToString(text);
+            }
+        }
+    }
+}
+
 TEST(EditRowIndex, TextLinesFromWrappedOrPlainRowsAreTheTexts)
 {
     for (const std::size_t width : {0u, 1u, 4u, 9u}) {
-        for (const std::string& text : test::GeneratedTexts(200, width + 7)) {
+        for (const std::string& text : test::GeneratedTexts(120, width + 7)) {
             if (!ControlKeepsTextLines(text)) continue;
             const ModelRows rows(text, width);
             for (std::size_t p = 0; p <= text.size(); ++p)
