@@ -163,7 +163,7 @@ void Keystrokes(TFormPad& pad, bool wrap, bool typed, bool byCaret) {
 // (caret panel, command enabling), the title and the line's repaint. Beside it, the
 // control's own insertion of the same character with nothing notified, as the yardstick.
 void TypedCharacters(TFormPad& pad, bool wrap) {
-  std::vector<double> walls;
+  std::vector<double> walls, parts[4];
   const HWND rich = pad.Rich1.hwnd();
   long reads = 0;
   for (int line = 900; line < 1100; ++line) {
@@ -172,10 +172,17 @@ void TypedCharacters(TFormPad& pad, bool wrap) {
     const long readsBefore = RichEdit::wholeTextReads;
     const double start = NowMs();
     SendMessageA(rich, WM_KEYDOWN, 'X', 0x002D0001);
+    const double down = NowMs();
     SendMessageA(rich, WM_CHAR, 'x', 0x002D0001);
+    const double typed = NowMs();
     SendMessageA(rich, WM_KEYUP, 'X', 0xC02D0001);
+    const double up = NowMs();
     UpdateWindow(rich);
     walls.push_back(NowMs() - start);
+    parts[0].push_back(down - start);
+    parts[1].push_back(typed - down);
+    parts[2].push_back(up - typed);
+    parts[3].push_back(NowMs() - up);
     reads += RichEdit::wholeTextReads - readsBefore;
     Pump();
   }
@@ -203,6 +210,9 @@ void TypedCharacters(TFormPad& pad, bool wrap) {
   printf("  a typed character end to end, word wrap %-3s median %.2f ms, slowest %.2f ms; the control's own "
          "insertion %.2f ms: %.2fx; whole-text reads per character %.2f\n",
          wrap ? "on" : "off", median, walls.back(), own, median / own, static_cast<double>(reads) / 200);
+  printf("    key down %.3f ms, character with its notifications %.3f ms, key up (recolour) %.3f ms, repaint %.3f ms "
+         "(medians)\n",
+         bench::Median(parts[0]), bench::Median(parts[1]), bench::Median(parts[2]), bench::Median(parts[3]));
   printf("    of which the selection change (caret panel, enabling) median %.2f ms, the caret's line number %.3f ms, "
          "the title %.3f ms\n",
          each([&] { pad.Rich1SelectionChange(); }), each([&] { pad.fGetLineNB(); }), each([&] { pad.SetTitle(); }));

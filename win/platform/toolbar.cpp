@@ -1,5 +1,7 @@
 #include "win/platform/toolbar.h"
 
+#include <algorithm>
+
 namespace varnock {
 
 namespace {
@@ -109,7 +111,13 @@ bool ToolBarControl::ButtonVisible(const std::string& name) const {
 }
 
 void ToolBarControl::SetButtonEnabled(const std::string& name, bool enabled) {
-  if (const int id = IdOf(name)) SendMessageA(hwnd_, TB_ENABLEBUTTON, static_cast<WPARAM>(id), enabled ? TRUE : FALSE);
+  const int id = IdOf(name);
+  if (!id) return;
+  const auto known = std::find(disabledIds_.begin(), disabledIds_.end(), id);
+  if ((known == disabledIds_.end()) == enabled) return;
+  if (enabled) disabledIds_.erase(known);
+  else disabledIds_.push_back(id);
+  SendMessageA(hwnd_, TB_ENABLEBUTTON, static_cast<WPARAM>(id), enabled ? TRUE : FALSE);
 }
 
 bool ToolBarControl::ButtonEnabled(const std::string& name) const {
