@@ -40,6 +40,7 @@ bool ToolBarControl::Create(HWND parent, const ToolBarImages& images, SIZE butto
   hwnd_ = CreateWindowExA(0, TOOLBARCLASSNAMEA, "", WS_CHILD | WS_CLIPSIBLINGS | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS,
                           0, 0, 0, 0, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
   if (!hwnd_) return false;
+  disabledIds_.clear();  // a new bar's buttons start enabled
   SendMessageA(hwnd_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
   SendMessageA(hwnd_, TB_SETBITMAPSIZE, 0, MAKELPARAM(images.size, images.size));
   images_ = LoadStrip(images.normal, images.size);
