@@ -229,9 +229,6 @@ class TFormPad : public WindowBase {
   // --- colouring and display fonts (win/colour, win/display) -------------------------
   void SetColour();
   void SetColourThisLine(int lineNumber);
-  // The text line `step` lines from the caret's (0 its own, -1 the one above), found
-  // from the control's line index: what the key handlers recolour.
-  void SetColourCaretLine(int step);
   void FontCheck();
   // The font mode: 1 Default, 2 ANSI, 3 Auto, 4 User.
   int fontMode = 1;
@@ -275,6 +272,12 @@ class TFormPad : public WindowBase {
   void fImportReg(const std::string& regFile);
   std::string openDiagRegFilter = "REG file|*.REG";
   // (end of INF tools)
+
+  // --- keystroke speed: lines found from the control's line index (win/colour) ------
+  // The text line `step` lines from the caret's (0 its own, -1 the one above), found
+  // from the control's line index: what the key handlers recolour.
+  void SetColourCaretLine(int step);
+  // (end of keystroke speed)
 
  protected:
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
