@@ -375,6 +375,12 @@ class TFormPad : public WindowBase {
   void HelpAbout();
   // (end of printing and help)
 
+  // --- keystroke speed: lines found from the control's line index (win/colour) ------
+  // The text line `step` lines from the caret's (0 its own, -1 the one above), found
+  // from the control's line index: what the key handlers recolour.
+  void SetColourCaretLine(int step);
+  // (end of keystroke speed)
+
  protected:
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 

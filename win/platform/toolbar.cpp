@@ -1,5 +1,7 @@
 #include "win/platform/toolbar.h"
 
+#include <algorithm>
+
 namespace varnock {
 
 namespace {
@@ -38,6 +40,7 @@ bool ToolBarControl::Create(HWND parent, const ToolBarImages& images, SIZE butto
   hwnd_ = CreateWindowExA(0, TOOLBARCLASSNAMEA, "", WS_CHILD | WS_CLIPSIBLINGS | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS,
                           0, 0, 0, 0, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
   if (!hwnd_) return false;
+  disabledIds_.clear();  // a new bar's buttons start enabled
   SendMessageA(hwnd_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
   SendMessageA(hwnd_, TB_SETBITMAPSIZE, 0, MAKELPARAM(images.size, images.size));
   images_ = LoadStrip(images.normal, images.size);
@@ -109,7 +112,13 @@ bool ToolBarControl::ButtonVisible(const std::string& name) const {
 }
 
 void ToolBarControl::SetButtonEnabled(const std::string& name, bool enabled) {
-  if (const int id = IdOf(name)) SendMessageA(hwnd_, TB_ENABLEBUTTON, static_cast<WPARAM>(id), enabled ? TRUE : FALSE);
+  const int id = IdOf(name);
+  if (!id) return;
+  const auto known = std::find(disabledIds_.begin(), disabledIds_.end(), id);
+  if ((known == disabledIds_.end()) == enabled) return;
+  if (enabled) disabledIds_.erase(known);
+  else disabledIds_.push_back(id);
+  SendMessageA(hwnd_, TB_ENABLEBUTTON, static_cast<WPARAM>(id), enabled ? TRUE : FALSE);
 }
 
 bool ToolBarControl::ButtonEnabled(const std::string& name) const {
