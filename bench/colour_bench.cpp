@@ -133,19 +133,18 @@ void NaiveKeystroke(TFormPad& pad, int lineNumber) {
 
 // One keystroke's recolour over 200 lines of the middle: on lines already coloured, or
 // (`typed`) after a character went in at the line's start in the typing colour, so
-// that the line's colours really change.
-void Keystrokes(TFormPad& pad, bool wrap, bool typed) {
+// that the line's colours really change. The caret is on the line: `byCaret` recolours
+// it as the key handlers do (the line found from the caret), otherwise by its number.
+void Keystrokes(TFormPad& pad, bool wrap, bool typed, bool byCaret) {
   std::vector<double> walls, cpus;
   for (int line = 900; line < 1100; ++line) {
-    if (typed) {
-      pad.Rich1.Select(static_cast<long>(SendMessageA(pad.Rich1.hwnd(), EM_LINEINDEX, line - 1, 0)), 0);
-      pad.Rich1.ReplaceSelection("x");
-    }
-    pad.Rich1.Select(pad.Rich1.SelStart(), 0);
+    pad.Rich1.Select(static_cast<long>(SendMessageA(pad.Rich1.hwnd(), EM_LINEINDEX, line - 1, 0)), 0);
+    if (typed) pad.Rich1.ReplaceSelection("x");
     Pump();
     const double start = NowMs();
     const double cpu = CpuMs();
-    pad.SetColourThisLine(line);
+    if (byCaret) pad.SetColourCaretLine(0);
+    else pad.SetColourThisLine(line);
     walls.push_back(NowMs() - start);
     cpus.push_back(CpuMs() - cpu);
     Pump();
@@ -153,52 +152,70 @@ void Keystrokes(TFormPad& pad, bool wrap, bool typed) {
   std::sort(walls.begin(), walls.end());
   double cpuTotal = 0;
   for (double c : cpus) cpuTotal += c;
-  printf("  SetColourThisLine, word wrap %-3s %-14s median %.2f ms, slowest %.2f ms (processor %.2f ms each)\n",
-         wrap ? "on" : "off", typed ? "after typing" : "line as it was", walls[walls.size() / 2], walls.back(),
+  printf("  %-17s word wrap %-3s %-14s median %.2f ms, slowest %.2f ms (processor %.2f ms each)\n",
+         byCaret ? "SetColourCaretLine" : "SetColourThisLine", wrap ? "on" : "off",
+         typed ? "after typing" : "line as it was", walls[walls.size() / 2], walls.back(),
          cpuTotal / static_cast<double>(cpus.size()));
 }
 
 // A character typed at the start of each of 200 lines, end to end: key down, character
 // and key up as the control receives them, with the key handlers, the selection change
-// (caret panel, command enabling), the title and the line's repaint.
-void TypedCharacters(TFormPad& pad) {
-  std::vector<double> walls;
+// (caret panel, command enabling), the title and the line's repaint. Beside it, the
+// control's own insertion of the same character with nothing notified, as the yardstick.
+void TypedCharacters(TFormPad& pad, bool wrap) {
+  std::vector<double> walls, parts[4];
   const HWND rich = pad.Rich1.hwnd();
+  long reads = 0;
   for (int line = 900; line < 1100; ++line) {
     pad.Rich1.Select(static_cast<long>(SendMessageA(rich, EM_LINEINDEX, line - 1, 0)), 0);
     Pump();
+    const long readsBefore = RichEdit::wholeTextReads;
     const double start = NowMs();
     SendMessageA(rich, WM_KEYDOWN, 'X', 0x002D0001);
+    const double down = NowMs();
     SendMessageA(rich, WM_CHAR, 'x', 0x002D0001);
+    const double typed = NowMs();
     SendMessageA(rich, WM_KEYUP, 'X', 0xC02D0001);
+    const double up = NowMs();
     UpdateWindow(rich);
     walls.push_back(NowMs() - start);
+    parts[0].push_back(down - start);
+    parts[1].push_back(typed - down);
+    parts[2].push_back(up - typed);
+    parts[3].push_back(NowMs() - up);
+    reads += RichEdit::wholeTextReads - readsBefore;
     Pump();
   }
-  std::sort(walls.begin(), walls.end());
-  printf("  a typed character end to end (keys, selection change, title, repaint): median %.2f ms, slowest %.2f ms\n",
-         walls[walls.size() / 2], walls.back());
-  const auto each = [&](const char* what, const std::function<void()>& work) {
+  const auto each = [&](const std::function<void()>& work) {
     std::vector<double> times;
-    for (int i = 0; i < 50; ++i) {
+    for (int line = 900; line < 1000; ++line) {
+      pad.Rich1.Select(static_cast<long>(SendMessageA(rich, EM_LINEINDEX, line - 1, 0)), 0);
       Pump();
       const double start = NowMs();
       work();
       times.push_back(NowMs() - start);
     }
     std::sort(times.begin(), times.end());
-    printf("    of which %-44s median %.2f ms\n", what, times[times.size() / 2]);
+    return times[times.size() / 2];
   };
-  each("the control's own character, nothing notified", [&] {
+  const double own = each([&] {
     QuietNotifications quiet(pad.Rich1);
     pad.Rich1.tag = 0;
     SendMessageA(rich, WM_CHAR, 'x', 0x002D0001);
     UpdateWindow(rich);
     pad.Rich1.tag = 1;
   });
-  each("the selection change (caret panel, enabling)", [&] { pad.Rich1SelectionChange(); });
-  each("the caret's line number", [&] { pad.fGetLineNB(); });
-  each("the title", [&] { pad.SetTitle(); });
+  std::sort(walls.begin(), walls.end());
+  const double median = walls[walls.size() / 2];
+  printf("  a typed character end to end, word wrap %-3s median %.2f ms, slowest %.2f ms; the control's own "
+         "insertion %.2f ms: %.2fx; whole-text reads per character %.2f\n",
+         wrap ? "on" : "off", median, walls.back(), own, median / own, static_cast<double>(reads) / 200);
+  printf("    key down %.3f ms, character with its notifications %.3f ms, key up (recolour) %.3f ms, repaint %.3f ms "
+         "(medians)\n",
+         bench::Median(parts[0]), bench::Median(parts[1]), bench::Median(parts[2]), bench::Median(parts[3]));
+  printf("    of which the selection change (caret panel, enabling) median %.2f ms, the caret's line number %.3f ms, "
+         "the title %.3f ms\n",
+         each([&] { pad.Rich1SelectionChange(); }), each([&] { pad.fGetLineNB(); }), each([&] { pad.SetTitle(); }));
 }
 
 }  // namespace
@@ -259,19 +276,43 @@ int main() {
     printf("  for scale: a request that changes nothing %.3f ms through the subclasses, %.4f ms straight to the "
            "control; a selection %.3f ms\n",
            (middle - start) / 1000, (selections - middle) / 1000, (NowMs() - selections) / 200);
+    pad.Rich1.Select(static_cast<long>(SendMessageA(pad.Rich1.hwnd(), EM_LINEINDEX, 999, 0)) + 3, 0);
+    const double rows = NowMs();
+    for (int i = 0; i < 200; ++i) TextLineNear(ControlRows(pad.Rich1), static_cast<size_t>(pad.Rich1.SelStart()), 0);
+    const double rowOf = NowMs();
+    for (int i = 0; i < 200; ++i) pad.Rich1.Send(EM_EXLINEFROMCHAR, 0, 30000);
+    const double lineIndex = NowMs();
+    for (int i = 0; i < 200; ++i) pad.Rich1.Send(EM_LINEINDEX, 1000, 0);
+    const double lineLength = NowMs();
+    for (int i = 0; i < 200; ++i) pad.Rich1.Send(EM_LINELENGTH, 30000, 0);
+    const double lineCount = NowMs();
+    for (int i = 0; i < 200; ++i) pad.Rich1.Send(EM_GETLINECOUNT, 0, 0);
+    const double caret = NowMs();
+    for (int i = 0; i < 200; ++i) pad.fGetLineNB();
+    printf("  the caret's text line from the line index %.3f ms (a row from a position %.3f, a row's start %.4f, "
+           "its length %.4f, the row count %.4f); the caret's line number %.3f ms\n",
+           (rowOf - rows) / 200, (lineIndex - rowOf) / 200, (lineLength - lineIndex) / 200,
+           (lineCount - lineLength) / 200, (caret - lineCount) / 200, (NowMs() - caret) / 200);
     const double null = NowMs();
     for (int i = 0; i < 1000; ++i) SendMessageA(pad.hwnd(), WM_NULL, 0, 0);
     printf("  WM_NULL to the main window: %.3f ms\n", (NowMs() - null) / 1000);
   }
   coloured();
-  Keystrokes(pad, false, false);
-  Keystrokes(pad, false, true);
+  for (const bool byCaret : {false, true}) {
+    Keystrokes(pad, false, false, byCaret);
+    Keystrokes(pad, false, true, byCaret);
+  }
   pad.fLoadColouredText(text.substr(0, 60000));  // typing stays below the size warning
-  TypedCharacters(pad);
+  TypedCharacters(pad, false);
+  pad.EditWWrap();
+  TypedCharacters(pad, true);
+  pad.EditWWrap();
   coloured();
   pad.EditWWrap();
-  Keystrokes(pad, true, false);
-  Keystrokes(pad, true, true);
+  for (const bool byCaret : {false, true}) {
+    Keystrokes(pad, true, false, byCaret);
+    Keystrokes(pad, true, true, byCaret);
+  }
   pad.EditWWrap();
   const double titleStart = NowMs();
   for (int i = 0; i < 50; ++i) pad.SetTitle();

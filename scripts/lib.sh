@@ -5,7 +5,7 @@ VARNOCK_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 VARNOCK_BUILD="$VARNOCK_ROOT/build"
 
 VARNOCK_PACKAGES="cmake ninja-build g++ libgtest-dev g++-mingw-w64-x86-64-posix wine64 wine \
-xvfb xdotool imagemagick x11-utils fonts-dejavu-core fonts-liberation procps"
+xvfb xdotool imagemagick x11-utils fonts-dejavu-core fonts-liberation procps clang libclang-rt-dev"
 # The release zip (scripts/package.sh) and its test.
 VARNOCK_PACKAGES="$VARNOCK_PACKAGES zip unzip"
 

@@ -49,4 +49,16 @@ KeystrokeRecolour RecolourForKey(const KeyEvent& key, std::size_t caretLine, boo
     return r;
 }
 
+KeystrokeSteps RecolourStepsForKey(const KeyEvent& key, bool liveColouring)
+{
+    // Any line far from the first gives the steps; the rules only add and subtract.
+    constexpr std::size_t kFarLine = 1000;
+    const KeystrokeRecolour lines = RecolourForKey(key, kFarLine, liveColouring);
+    KeystrokeSteps steps;
+    steps.setRecolourPending = lines.setRecolourPending;
+    for (const std::size_t line : lines.lines)
+        steps.steps.push_back(static_cast<int>(line) - static_cast<int>(kFarLine));
+    return steps;
+}
+
 }  // namespace varnock

@@ -26,4 +26,14 @@ struct KeystrokeRecolour {
 // arrives (on key down the caret has not moved yet) and the live-colouring flag.
 KeystrokeRecolour RecolourForKey(const KeyEvent& key, std::size_t caretLine, bool liveColouring);
 
+// The same recolouring as steps from the caret's line (0 the caret's line, -1 the one
+// above, 1 the one below), which do not depend on the caret's line number: a pass that
+// finds lines from the caret needs no number, and a step past the first or the last
+// line colours nothing, as the line numbers 0 and past the end do.
+struct KeystrokeSteps {
+    std::vector<int> steps;
+    bool setRecolourPending = false;
+};
+KeystrokeSteps RecolourStepsForKey(const KeyEvent& key, bool liveColouring);
+
 }  // namespace varnock

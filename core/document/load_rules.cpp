@@ -19,9 +19,22 @@ std::string Utf16LowBytes(const std::string& raw) {
   return text;
 }
 
-std::string TextUpToFirstZero(const std::string& bytes) {
-  const std::string::size_type zero = bytes.find('\0');
-  return zero == std::string::npos ? bytes : bytes.substr(0, zero);
+ControlText EightBitControlText(const std::string& bytes) {
+  ControlText result;
+  result.text = bytes;
+  for (char& c : result.text) {
+    if (c != '\0') continue;
+    c = ' ';
+    ++result.blankedNuls;
+  }
+  return result;
+}
+
+ControlText Utf16ControlText(const std::string& raw) {
+  std::string low = Utf16LowBytes(raw);
+  const std::size_t units = raw.size() / 2;
+  if (units >= 2 && raw[2 * units - 2] == '\0' && raw[2 * units - 1] == '\0') low.pop_back();
+  return EightBitControlText(low);
 }
 
 std::string AssociationVerb(const std::string& fileName) {

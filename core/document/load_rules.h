@@ -18,8 +18,16 @@ LoadKind ClassifyFile(std::size_t size, const std::string& firstBytes);
 // dropped without any code-page mapping. An odd last byte is ignored.
 std::string Utf16LowBytes(const std::string& raw);
 
-// The text as the control will hold it: everything up to the first zero byte.
-std::string TextUpToFirstZero(const std::string& bytes);
+// The text as the control will hold it. The control ends its text at a zero byte, so
+// each NUL is shown as a blank instead, and counted so the user can be told once.
+struct ControlText {
+  std::string text;
+  std::size_t blankedNuls = 0;
+};
+ControlText EightBitControlText(const std::string& bytes);
+// The same for a UTF-16 file (Utf16LowBytes); a zero unit at the very end terminates
+// the text and is dropped rather than shown.
+ControlText Utf16ControlText(const std::string& raw);
 
 // "open", or "edit" for REG, CMD and BAT files (opening those would import or run them).
 std::string AssociationVerb(const std::string& fileName);

@@ -103,7 +103,11 @@ std::string SectionNameOf(const RegKeyBlock& block) {
 }  // namespace
 
 std::vector<CleanRegLine> CleanRegLines(const std::string& regText) {
+  // A NUL byte would end the document's text where the line lands. A line is taken up
+  // to its first NUL, as the profile functions take it: a UTF-16 file taken byte for byte
+  // then yields nothing, as before.
   std::vector<std::string> lines = inftext::SplitLines(regText);
+  for (std::string& line : lines) line = line.substr(0, line.find('\0'));
   for (std::string& line : lines) line = WithoutLeadingBlanks(line);
 
   std::vector<CleanRegLine> cleaned;

@@ -66,12 +66,16 @@ bool CopyLanguageFile() {
 }
 
 Started StartVarnock(const std::string& argumentText, bool withArgument) {
+  return StartVarnockIn(ProgramFolder(), argumentText, withArgument);
+}
+
+Started StartVarnockIn(const std::string& folder, const std::string& argumentText, bool withArgument) {
   Started s;
-  std::string commandLine = "\"" + ProgramFolder() + "Varnock.exe\"";
+  std::string commandLine = "\"" + folder + "Varnock.exe\"";
   if (withArgument) commandLine += " " + argumentText;
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
-  s.ok = CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, ProgramFolder().c_str(),
+  s.ok = CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
                         &startup, &s.process) != 0;
   return s;
 }

@@ -21,6 +21,8 @@ std::string ProgramFolder();
 bool CopyLanguageFile();
 // Command line: the quoted path of the test's copy, one blank, then argumentText as given.
 Started StartVarnock(const std::string& argumentText, bool withArgument = true);
+// Starts the program copy in `folder` (its working folder too).
+Started StartVarnockIn(const std::string& folder, const std::string& argumentText, bool withArgument = true);
 // The main window of that process, waited for up to timeoutMs; nullptr if none.
 HWND WaitForMainWindow(const Started& s, DWORD timeoutMs = 15000);
 std::string WindowTitle(HWND hwnd);

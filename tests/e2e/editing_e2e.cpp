@@ -6,6 +6,8 @@
 
 #include "tests/e2e/driver.h"
 
+#include <commctrl.h>
+
 namespace e2e {
 namespace {
 
@@ -58,6 +60,32 @@ TEST_F(Editing, ShortcutsSortIndentAndUndo) {
   PressKeys({'X'});
   PressKeys({VK_CONTROL, 'Z'});
   EXPECT_EQ(Saved(), "c\r\nb\r\na\r\n");
+}
+
+// Ctrl+S shows "File saved." as the File menu's Save does, although the S comes up
+// after the save and its key-up recolours the line of an INF file and refreshes the title.
+TEST(SaveKey, CtrlSShowsFileSavedInTheStatusBar) {
+  const std::string path = TempFolder() + "e2e-save.inf";
+  ASSERT_TRUE(WriteFile(path, "[Version]\r\n"));
+  Started run = StartVarnock(path);
+  HWND main = WaitForMainWindow(run);
+  ASSERT_NE(main, nullptr);
+  HWND text = FindWindowExA(main, nullptr, "RICHEDIT", nullptr);
+  HWND status = FindWindowExA(main, nullptr, STATUSCLASSNAMEA, nullptr);
+  ASSERT_NE(text, nullptr);
+  ASSERT_NE(status, nullptr);
+  SetForegroundWindow(main);
+  Sleep(300);
+  SendMessageA(text, EM_SETSEL, 0, 0);
+  PressKeys({'X'});
+  PressKeys({VK_CONTROL, 'S'});
+  EXPECT_EQ(ReadFile(path), "x[Version]\r\n");
+  // The panel's text lives in the other process; its length tells the two texts apart
+  // (the size text " 0 Kb" has 5 characters).
+  const LRESULT panel = SendMessageA(status, SB_GETTEXTLENGTHA, 4, 0);
+  EXPECT_EQ(LOWORD(panel), std::string("File saved.").size());
+  Finish(run);
+  DeleteFileA(path.c_str());
 }
 
 TEST_F(Editing, FindNextWithoutSearchTextOpensTheFindDialog) {

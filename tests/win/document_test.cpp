@@ -1,9 +1,12 @@
 // Opening, saving and the recent files through the real window.
 #include "tests/win/harness.h"
 
+#include <memory>
+
 #include "win/app/application.h"
 #include "win/i18n/message.h"
 #include "win/platform/file_dialogs.h"
+#include "win/platform/file_io.h"
 #include "win/platform/profile.h"
 #include "win/settings/settings_file.h"
 
@@ -99,16 +102,47 @@ TEST_F(Documents, Utf16IsOfferedBelowItsLimitAndConvertedToLowBytes) {
   EXPECT_EQ(Title(), Prefix() + small);
 }
 
-TEST_F(Documents, EmptyFileOpensNamedAndUnmodifiedAndZeroBytesEndTheText) {
+TEST_F(Documents, EmptyFileOpensNamedAndUnmodified) {
   const std::string empty = Write("empty.ini", "");
   pad().fOpenFile(empty);
   EXPECT_EQ(Title(), Prefix() + empty);
   EXPECT_EQ(pad().Rich1.TextLength(), 0);
-  pad().fOpenFile(Write("zero.txt", std::string("ab\r\ncd\0ef", 9)));
-  EXPECT_EQ(pad().Rich1.Text(), "ab\r\ncd");
   pad().fOpenFile(Path("missing.txt"));
-  EXPECT_EQ(pad().Rich1.Text(), "ab\r\ncd");
+  EXPECT_EQ(pad().Rich1.TextLength(), 0);
   EXPECT_TRUE(boxes->shown.empty());
+}
+
+// The control would end the text at the first zero byte: the whole file is shown, each
+// NUL as a blank, and the user is told once.
+TEST_F(Documents, ZeroBytesAreShownAsBlanksWithOneWarning) {
+  pad().fOpenFile(Write("zero.inf", std::string("[Version]\r\nA=1\0\0B=2", 19)));
+  EXPECT_EQ(pad().Rich1.Text(), "[Version]\r\nA=1  B=2");
+  ASSERT_EQ(boxes->shown.size(), 1u);
+  EXPECT_EQ(boxes->shown[0].text, fMessage("FILE_NUL_BLANKS"));
+  EXPECT_EQ(boxes->shown[0].type, static_cast<UINT>(MB_OK | MB_ICONWARNING));
+  EXPECT_FALSE(pad().Rich1.Modified());
+
+  std::string noise(30000, '\0');
+  unsigned seed = 14;
+  for (char& c : noise) {
+    seed = seed * 1103515245u + 12345u;
+    c = static_cast<char>(seed >> 16);
+    if (c == '\r' || c == '\n') c = '\0';  // line breaks aside, every byte shows as it is
+  }
+  noise[10] = '\0';
+  boxes->shown.clear();
+  pad().fOpenFile(Write("noise.reg", noise));
+  std::string expected = noise;
+  for (char& c : expected) c = c == '\0' ? ' ' : c;
+  EXPECT_EQ(pad().Rich1.TextLength(), 30000);
+  EXPECT_TRUE(pad().Rich1.Text() == expected);
+  EXPECT_EQ(boxes->shown.size(), 1u);
+
+  boxes->shown.clear();
+  boxes->answers = {IDNO};  // UTF-16 converted: its terminating zero is no NUL of the text
+  pad().fOpenFile(Write("wide.txt", std::string("\xFF\xFE" "a\0b\0\0\0", 8)));
+  EXPECT_EQ(pad().Rich1.Text(), "ab");
+  EXPECT_EQ(boxes->shown.size(), 1u);  // the UTF-16 question only
 }
 
 TEST_F(Documents, UnsavedQuestionOnNewWithEachAnswer) {
@@ -283,6 +317,162 @@ TEST_F(Documents, DropOfAREGFileOnAnINFDocumentAsksFirst) {
   pad().FileOpenFromDD(reg);  // on an INI document: no question
   EXPECT_TRUE(boxes->shown.empty());
   EXPECT_EQ(Title(), Prefix() + reg);
+}
+
+// Save faults: whatever goes wrong, the file on disk keeps every byte it had, no
+// temporary file is left beside it, the document stays modified, the error box names
+// the file and gives the system's text, and Save As to another place then works.
+class SaveFaults : public Documents {
+ protected:
+  void TearDown() override {
+    SetWriteFaultHook(nullptr);
+    Documents::TearDown();
+  }
+  static std::string SystemText(DWORD code) {
+    char* text = nullptr;
+    FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                   nullptr, code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
+    std::string result = text ? text : "";
+    if (text) LocalFree(text);
+    while (!result.empty() && (result.back() == '\n' || result.back() == '\r' || result.back() == ' '))
+      result.pop_back();
+    return result;
+  }
+  std::vector<std::string> FolderFiles() {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((TestFolder() + "*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do names.push_back(found.cFileName);
+    while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
+  }
+  // Opens `name` holding `original` and changes its text.
+  std::string OpenChanged(const std::string& name, const std::string& original) {
+    const std::string file = Write(name, original);
+    pad().fOpenFile(file);
+    pad().Rich1.ReplaceSelection("changed ");
+    before_ = FolderFiles();
+    boxes->shown.clear();
+    return file;
+  }
+  // The failed save's box: the file named, the system's text after it.
+  void ExpectRefused(const std::string& target, DWORD code) {
+    ASSERT_FALSE(boxes->shown.empty());
+    const PromptRequest& box = boxes->shown.back();
+    EXPECT_EQ(box.type, static_cast<UINT>(MB_OK | MB_ICONERROR));
+    const std::string named = fMessage("ERROR_STRING") + " : " + target + "\r";
+    ASSERT_EQ(box.text.substr(0, named.size()), named);
+    const std::string systemText = box.text.substr(named.size());
+    EXPECT_FALSE(systemText.empty());
+    if (code) EXPECT_EQ(systemText, SystemText(code));
+    EXPECT_TRUE(pad().Rich1.Modified());
+    EXPECT_EQ(FolderFiles(), before_);
+  }
+  void ExpectSaveAsElsewhereWorks() {
+    const std::string text = pad().Rich1.Text();
+    dialogs.answer = Path("elsewhere.inf");
+    pad().FileSaveAs();
+    EXPECT_EQ(ReadTextFile(Path("elsewhere.inf")), text);
+    EXPECT_FALSE(pad().Rich1.Modified());
+    DeleteFileA(Path("elsewhere.inf").c_str());
+  }
+  std::vector<std::string> before_;
+};
+
+TEST_F(SaveFaults, DiskFullInTheMiddleOfTheWrite) {
+  const std::string original = "[Version]\r\n" + std::string(40000, 'o');
+  const std::string file = OpenChanged("full.inf", original);
+  std::size_t asked = 0;
+  SetWriteFaultHook([&](const std::string& path, std::size_t) -> unsigned long {
+    ++asked;
+    return path == file ? ERROR_DISK_FULL : 0;
+  });
+  pad().FileSave();
+  EXPECT_EQ(asked, 1u);
+  ExpectRefused(file, ERROR_DISK_FULL);
+  EXPECT_TRUE(ReadTextFile(file) == original);
+  SetWriteFaultHook(nullptr);
+  ExpectSaveAsElsewhereWorks();
+}
+
+TEST_F(SaveFaults, FileHeldOpenWithoutSharingWhileSaving) {
+  const std::string file = OpenChanged("held.inf", "held bytes");
+  std::unique_ptr<WriteLock> holder;
+  // Someone opens the file without sharing just as the text is being written.
+  SetWriteFaultHook([&](const std::string&, std::size_t) -> unsigned long {
+    holder = std::make_unique<WriteLock>(file);
+    return 0;
+  });
+  pad().FileSave();
+  ASSERT_TRUE(holder && holder->handle != INVALID_HANDLE_VALUE);
+  ExpectRefused(file, 0);
+  holder.reset();
+  EXPECT_EQ(ReadTextFile(file), "held bytes");
+  SetWriteFaultHook(nullptr);
+  ExpectSaveAsElsewhereWorks();
+}
+
+TEST_F(SaveFaults, ReadOnlyFile) {
+  const std::string file = OpenChanged("ro.inf", "read only");
+  SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_READONLY);
+  pad().FileSave();
+  ExpectRefused(file, ERROR_ACCESS_DENIED);
+  SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_EQ(ReadTextFile(file), "read only");
+  ExpectSaveAsElsewhereWorks();
+}
+
+// Wine runs as the root user here, whom a read-only folder does not stop: the refusal
+// the system gives there comes through the seam.
+TEST_F(SaveFaults, ReadOnlyFolder) {
+  const std::string file = OpenChanged("rofolder.inf", "folder bytes");
+  SetWriteFaultHook([](const std::string&, std::size_t) -> unsigned long { return ERROR_ACCESS_DENIED; });
+  pad().FileSave();
+  ExpectRefused(file, ERROR_ACCESS_DENIED);
+  EXPECT_EQ(ReadTextFile(file), "folder bytes");
+  SetWriteFaultHook(nullptr);
+  ExpectSaveAsElsewhereWorks();
+}
+
+TEST_F(SaveFaults, VanishedFolderAndTooLongName) {
+  const std::string folder = Path("gone");
+  CreateDirectoryA(folder.c_str(), nullptr);
+  const std::string file = folder + "\\doc.inf";
+  WriteTextFile(file, "gone");
+  pad().fOpenFile(file);
+  pad().Rich1.ReplaceSelection("changed ");
+  DeleteFileA(file.c_str());
+  RemoveDirectoryA(folder.c_str());
+  before_ = FolderFiles();
+  boxes->shown.clear();
+  // Save finds no file to write over and asks for a name; the same one fails.
+  dialogs.answer = file;
+  pad().FileSave();
+  ASSERT_FALSE(dialogs.requests.empty());
+  ExpectRefused(file, ERROR_PATH_NOT_FOUND);
+  EXPECT_EQ(GetFileAttributesA(folder.c_str()), INVALID_FILE_ATTRIBUTES);
+
+  const std::string tooLong = Path(std::string(300, 'n') + ".inf");
+  dialogs.answer = tooLong;
+  boxes->shown.clear();
+  pad().FileSaveAs();
+  ExpectRefused(tooLong, 0);
+  ExpectSaveAsElsewhereWorks();
+}
+
+// The recent-files write goes through the system's profile functions: a settings file
+// held open without sharing makes it fail at once, and the file keeps its bytes.
+TEST_F(SaveFaults, RecentFilesWriteToAHeldSettingsFileNeitherHangsNorCorrupts) {
+  const std::string settings = SettingsFile();
+  const std::string original = "[OldFiles]\r\nOld1=C:\\a.inf\r\n";
+  WriteTextFile(settings, original);
+  {
+    WriteLock lock(settings);
+    pad().fAddOldFile("C:\\b.inf");
+  }
+  EXPECT_EQ(ReadTextFile(settings), original);
 }
 
 }  // namespace

@@ -138,6 +138,7 @@ TEST_F(Print, YesPrintsTheScreenColoursAndNoPrintsBlack) {
 }
 
 TEST_F(Print, ADocumentTheModeDoesNotColourPrintsBlackWithoutAsking) {
+  pad().fColorINF();  // the INF mode leaves a text file uncoloured
   Load("C:\\docs\\notes.txt", "plain text\r\n[Section]\r\n");
   PrintNow();
   EXPECT_TRUE(boxes->shown.empty());

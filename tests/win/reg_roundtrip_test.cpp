@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "core/inftools/reg_translate.h"
+#include "core/inftools/reg_to_inf.h"
 #include "tests/win/harness.h"
+#include "win/inftools/reg_profile_file.h"
 
 namespace varnock::test {
 namespace {
@@ -339,6 +341,25 @@ TEST_F(RegRoundTrip, ErrorLinesInstallNothing) {
   EXPECT_EQ(installed.keys, std::set<std::wstring>{L""});
   ASSERT_EQ(installed.values.size(), 1u) << section;
   EXPECT_EQ(installed.values.begin()->first, L"|Ok");
+}
+
+// varnock-cli's reg2inf --inf: the complete INF it writes installs what merging does.
+TEST_F(RegRoundTrip, CommandLineInfInstallsWhatMergingDoes) {
+  before_ = TestFolder() + "before.reg";
+  WriteTextFile(before_, kBefore);
+  const std::string reg = TestFolder() + "cli.reg";
+  WriteTextFile(reg, kRegedit4);
+  const Snapshot reference = Merged(reg);
+  RegTranslateOptions options;
+  options.codec = AnsiRegCodec();
+  const RegFileTranslation translation = TranslateRegFile(reg, kRegedit4, "; comment", options);
+  const std::string inf = TestFolder() + "cli.inf";
+  WriteTextFile(inf, InstallableInf(translation));
+  ClearTestKey();
+  EXPECT_TRUE(MergeWithRegedit(before_));
+  EXPECT_TRUE(RunAndWait("C:\\windows\\system32\\rundll32.exe setupapi.dll,InstallHinfSection DefaultInstall 132 " +
+                         inf));
+  EXPECT_EQ(Differences(reference, TakeSnapshot()), "") << InstallableInf(translation);
 }
 
 }  // namespace

@@ -162,7 +162,10 @@ struct OtherWindow {
 
 TEST_F(Settings, OnlyTheLastRunningCopyWrites) {
   const std::string own = std::to_string(static_cast<int>(reinterpret_cast<std::intptr_t>(pad().hwnd())));
-  OtherWindow live;
+  // Another copy is a main window of this program (any other window may be a reused handle).
+  TFormPad live;
+  ASSERT_TRUE(live.Create(SW_HIDE));
+  const std::string liveHandle = std::to_string(static_cast<int>(reinterpret_cast<std::intptr_t>(live.hwnd())));
   OtherWindow dead;
   const std::string deadHandle = dead.Handle();
   DestroyWindow(dead.hwnd);
@@ -171,7 +174,7 @@ TEST_F(Settings, OnlyTheLastRunningCopyWrites) {
     std::string instances;
     bool saves;
   } cases[] = {
-      {"another live copy", "Compte=2\r\n1=" + own + "\r\n2=" + live.Handle(), false},
+      {"another live copy", "Compte=2\r\n1=" + own + "\r\n2=" + liveHandle, false},
       {"a crashed copy", "Compte=2\r\n1=" + deadHandle + "\r\n2=" + own, true},
       {"a close-all with a crashed copy", "Compte=2\r\n1=" + deadHandle + "\r\n2=" + own + "\r\nDestroy=Now", false},
       {"this copy alone", "Compte=1\r\n1=" + own, true},
@@ -227,8 +230,10 @@ TEST_F(Settings, UnwritableFilesAreGivenUpWithoutABox) {
 
 TEST_F(Settings, AfterTheUninstallClosingWritesNothing) {
   pad().Item("AffUninst")->checked = true;
+  const std::string registered = ReadTextFile(SettingsFile());  // the instance table only
   EXPECT_TRUE(pad().FormClose());
-  EXPECT_EQ(GetFileAttributesA(SettingsFile().c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(Value("Top"), "<none>");
+  EXPECT_EQ(registered.find("[Varnock]"), std::string::npos);
   pad().Item("AffUninst")->checked = false;
   EXPECT_TRUE(pad().FormClose());
   EXPECT_EQ(Value("Top"), "60");

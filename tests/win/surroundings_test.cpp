@@ -102,7 +102,12 @@ TEST_F(Surroundings, TimedMessageGivesWayToTheSize) {
   pad().Rich1.SetText(std::string(3000, 'z'));
   pad().ShowTimedStatus("File saved.");
   EXPECT_EQ(PanelText(kPanelMessage), "File saved.");
+  pad().SetTitle();  // a refresh without a change of the text keeps the message
+  EXPECT_EQ(PanelText(kPanelMessage), "File saved.");
   pad().Timer1Timer();
+  EXPECT_EQ(PanelText(kPanelMessage), " 2 Kb");
+  pad().ShowTimedStatus("File saved.");
+  pad().Rich1.ReplaceSelection("z");  // typing shows the new size at once
   EXPECT_EQ(PanelText(kPanelMessage), " 2 Kb");
 }
 

@@ -18,6 +18,8 @@ void TFormPad::BindMenuHandlers() {
   BindPrintCommands();
   BindHelpCommands();
   BindToolbarCommands();
+  BindInstanceCommands();
+  BindAssociationCommands();
   if (MenuItem* english = MainMenu.Find("English"))
     english->onClick = [this](MenuItem& sender) { fLocalise(sender); };
 }

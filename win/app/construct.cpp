@@ -28,7 +28,7 @@ void TFormPad::Construct() {
   wasUnicode = false;
   Rich1.SetModified(false);
   Rich1SelectionChange();
-  refused = false;
+  fRegisterInstance();
   closeOnFirstPaint = false;
   if (!App().commandLine.empty()) {
     Rich1.tag = 0;

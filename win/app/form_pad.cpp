@@ -142,7 +142,21 @@ LRESULT TFormPad::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_DROPFILES: AppMessage(reinterpret_cast<HDROP>(wp)); return 0;
     case WM_CLOSE:
+      // A close reaching the window under a modal box or dialog (a close-all) waits for
+      // it to end: nothing is destroyed beneath it and no second question is asked.
+      if (!IsWindowEnabled(hwnd_) || inFormClose_) {
+        closeWhenEnabled_ = true;
+        return 0;
+      }
+      inFormClose_ = true;
       if (FormClose()) DestroyWindow(hwnd_);
+      inFormClose_ = false;
+      return 0;
+    case WM_ENABLE:
+      if (wp && closeWhenEnabled_) {
+        closeWhenEnabled_ = false;
+        FormPaint2();  // closes while the close-all key is still there
+      }
       return 0;
     case WM_DESTROY:
       if (App().mainForm == this) PostQuitMessage(0);

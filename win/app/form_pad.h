@@ -4,10 +4,12 @@
 // defines TFormPad::fOpenFile), so the class reads as one program in small files.
 #include <windows.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 
 #include "core/display/font_spec.h"
+#include "core/instances/instance_table.h"
 #include "win/edit/whole_text.h"
 #include "win/platform/menu_model.h"
 #include "win/platform/rich_edit.h"
@@ -114,6 +116,13 @@ class TFormPad : public WindowBase {
   void Timer1Timer();
   // Shows a message in status panel 4 for 3 seconds, then the size again.
   void ShowTimedStatus(const std::string& text);
+  // --- timed status message (win/app/status.cpp) ---
+  // While the message shows and the text keeps its length, refreshing the title leaves
+  // panel 4 alone: the key that triggered a save (the S of Ctrl+S) comes up afterwards
+  // and refreshes the title. A change of the text shows its size at once, as before.
+  bool timedStatusShowing_ = false;
+  long timedStatusLength_ = 0;
+  // --- (end of timed status message) ---
   void StatusLineMouseDown(int x);
   void fInterceptKey(WPARAM key, bool shift, bool ctrl, bool alt);
   void fInterceptUpKey(WPARAM key, bool shift, bool ctrl, bool alt);
@@ -278,6 +287,52 @@ class TFormPad : public WindowBase {
   std::string openDiagRegFilter = "REG file|*.REG";
   // (end of INF tools)
 
+  // --- instances: table, Windows menu, arrangement (win/instances) -------------------
+  // Construction: clean-and-count and register as one locked step; sets `refused`.
+  void fRegisterInstance();
+  // number-of: the instance number and the Windows menu's visibility (from `table` when
+  // the caller has just read it).
+  void fTakeInstanceNumber(const KeyValueStore* table = nullptr);
+  // refresh-list: renumbers the other copies' titles and makes them repaint.
+  void fRefreshList(HWND except);
+  void fRefreshOthers(const ListRefresh& refresh);
+  // The close's table steps; `whileLocked` (the settings save, told whether the lock is
+  // held) runs after dead copies are purged and before unregistering, under the same
+  // lock. False in a close-all (the table is left as it is).
+  bool fLeaveInstanceTable(const std::function<void(bool lockHeld)>& whileLocked);
+  // A close cancelled during a close-all: the close-all stops, the table is cleaned.
+  void fStopCloseAll();
+  void SetWindowsMenuVisible(bool visible);
+  void BindInstanceCommands();
+  void WinMenuClick();
+  void WinVertClick();
+  void WinHoriClick();
+  void WinCascClick();
+  void WinBackClick();
+  void WinNewWClick();
+  void WinClosClick();
+  void WinVarnockClick(MenuItem& sender);
+  void fArrangeRequest(int kind);
+  // False when the table cannot be written: the copy then runs unnumbered.
+  bool instanceTableWritable_ = true;
+  // A close-all reached this window while a modal box or dialog was up.
+  bool closeWhenEnabled_ = false;
+  // (end of instances)
+
+  // --- file associations and uninstall (win/settings/associations*) -----------------
+  void BindAssociationCommands();
+  void AffRegitClick();
+  void AffRegnfoClick();
+  void AffUninstClick();
+  // Each returns the registry key of the first write or deletion that failed ("" if none).
+  std::string fRegInfIniReg();
+  std::string fUnregInfIniReg();
+  std::string fRegNfoDiz();
+  std::string fUnregNfoDiz();
+  // The verb caption: the shell verb caption once localised, else the built-in one.
+  std::string VerbCaption() const;
+  // (end of associations)
+
   // --- settings and interface language (win/settings, win/i18n) ----------------------
   // Reads [Varnock] and the association values, applies them; returns the toolbar mode.
   int fLoadSettings();
@@ -334,6 +389,12 @@ class TFormPad : public WindowBase {
   void HelpAbout();
   // (end of printing and help)
 
+  // --- keystroke speed: lines found from the control's line index (win/colour) ------
+  // The text line `step` lines from the caret's (0 its own, -1 the one above), found
+  // from the control's line index: what the key handlers recolour.
+  void SetColourCaretLine(int step);
+  // (end of keystroke speed)
+
  protected:
   LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
@@ -362,6 +423,7 @@ class TFormPad : public WindowBase {
   HACCEL accelerators_ = nullptr;
   bool painted_ = false;  // the first paint replaced itself by the later one
   bool inPaintHandler_ = false;
+  bool inFormClose_ = false;  // the close query is running (its question may be up)
 };
 
 }  // namespace varnock

@@ -1,5 +1,8 @@
 #include "win/app/forms.h"
 
+#include "win/instances/arrange.h"
+#include "win/settings/associations_registry.h"
+
 namespace varnock {
 
 bool Forms::Create(int showCommand) {
@@ -20,10 +23,10 @@ bool RunStartSwitch(StartSwitch which) {
     case StartSwitch::None: return false;
     // The uninstall and the arrangement of the running copies have no window of
     // their own: the process ends right after them.
-    case StartSwitch::Uninstall:
-    case StartSwitch::TileVertical:
-    case StartSwitch::TileHorizontal:
-    case StartSwitch::Cascade: return true;
+    case StartSwitch::Uninstall: fUninstall(); return true;  // silent: no window to report to
+    case StartSwitch::TileVertical: ArrangeCopies(ArrangeKind::TileVertically); return true;
+    case StartSwitch::TileHorizontal: ArrangeCopies(ArrangeKind::TileHorizontally); return true;
+    case StartSwitch::Cascade: ArrangeCopies(ArrangeKind::Cascade); return true;
   }
   return false;
 }

@@ -15,9 +15,10 @@ namespace {
 
 bool Down(int key) { return (GetKeyState(key) & 0x8000) != 0; }
 
-void Recolour(TFormPad& pad, const KeystrokeRecolour& work) {
+// The lines are found from the caret: no line number is needed, so none is computed.
+void Recolour(TFormPad& pad, const KeystrokeSteps& work) {
   if (work.setRecolourPending) pad.recolourPending = true;
-  for (size_t line : work.lines) pad.SetColourThisLine(static_cast<int>(line));
+  for (int step : work.steps) pad.SetColourCaretLine(step);
 }
 
 }  // namespace
@@ -36,12 +37,12 @@ void TFormPad::fInterceptKey(WPARAM key, bool shift, bool ctrl, bool alt) {
     return;
   }
   KeyEvent event{true, static_cast<unsigned>(key), shift, ctrl, alt, Rich1.SelLength() == 0};
-  Recolour(*this, RecolourForKey(event, static_cast<size_t>(fGetLineNB()), Rich1.tag == 1));
+  Recolour(*this, RecolourStepsForKey(event, Rich1.tag == 1));
 }
 
 void TFormPad::fInterceptUpKey(WPARAM key, bool shift, bool ctrl, bool alt) {
   KeyEvent event{false, static_cast<unsigned>(key), shift, ctrl, alt, Rich1.SelLength() == 0};
-  Recolour(*this, RecolourForKey(event, static_cast<size_t>(fGetLineNB()), Rich1.tag == 1));
+  Recolour(*this, RecolourStepsForKey(event, Rich1.tag == 1));
 }
 
 LRESULT CALLBACK TFormPad::RichKeyProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {

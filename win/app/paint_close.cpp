@@ -6,6 +6,7 @@
 #include "win/app/application.h"
 #include "win/app/form_pad.h"
 #include "win/i18n/message.h"
+#include "win/instances/instance_profile.h"
 #include "win/platform/profile.h"
 #include "win/platform/prompter.h"
 #include "win/settings/settings_file.h"
@@ -46,10 +47,14 @@ void TFormPad::FormPaint1() {
     Rich1.SetModified(false);
     PostMessageA(hwnd_, WM_CLOSE, 0, 0);
   }
+  fRefreshList(hwnd_);
 }
 
 void TFormPad::FormPaint2() {
-  if (ProfileKeyExists(SettingsFile(), "Instances", "Destroy")) PostMessageA(hwnd_, WM_CLOSE, 0, 0);
+  // One read of the table serves both questions: every paint asks them.
+  const ProfileInstanceStore table(SettingsFile());
+  if (table.Has("Destroy")) PostMessageA(hwnd_, WM_CLOSE, 0, 0);
+  else fTakeInstanceNumber(&table);
 }
 
 bool TFormPad::FormClose() {
@@ -59,22 +64,27 @@ bool TFormPad::FormClose() {
   }
   if (Rich1.Modified()) {
     const int answer = ShowMessage(hwnd_, fMessage("FILE_SAVING"), MB_YESNOCANCEL | MB_ICONWARNING);
-    if (answer == IDCANCEL) {
+    if (answer == IDYES) FileSave();
+    // A save that was cancelled or failed keeps the text and the window, like Cancel.
+    if (answer == IDCANCEL || (answer == IDYES && Rich1.Modified())) {
       // Stops a close-all at this window.
-      if (ProfileKeyExists(SettingsFile(), "Instances", "Destroy"))
-        ProfileDeleteKey(SettingsFile(), "Instances", "Destroy");
+      fStopCloseAll();
+      fTakeInstanceNumber();
+      SetTitle();
       return false;
     }
-    if (answer == IDYES) FileSave();
   }
-  // Saving and leaving the instance table belong under one hold of the settings lock (it
-  // lasts to the end of the close), so that of several copies closing at once exactly the
-  // last one saves. Without the lock in time nothing is saved: a close never hangs.
-  SettingsLock closing(SettingsFile());
+  // Saving and leaving the instance table run under one hold of the settings lock, so
+  // that of several copies closing at once exactly the last one saves; without the lock
+  // in time nothing is saved (a close never hangs). The other copies' windows are
+  // renumbered only once the lock is given back.
   // After the uninstall nothing of the program is kept, its settings neither.
   const MenuItem* uninstalled = Item("AffUninst");
-  if (closing.Held() && (!uninstalled || !uninstalled->checked)) fSaveSettings(ToolbarMode());
+  const int toolbarMode = ToolbarMode();
   DragAcceptFiles(hwnd_, FALSE);
+  fLeaveInstanceTable([&](bool lockHeld) {
+    if (lockHeld && (!uninstalled || !uninstalled->checked)) fSaveSettings(toolbarMode);
+  });
   return true;
 }
 

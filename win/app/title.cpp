@@ -19,7 +19,10 @@ std::string WindowTitle(HWND hwnd) {
 
 void TFormPad::SetTitle() {
   const long length = Rich1.TextLength();
-  StatusLine.SetText(kPanelMessage, SizeText(static_cast<size_t>(length)));
+  if (!timedStatusShowing_ || length != timedStatusLength_) {
+    StatusLine.SetText(kPanelMessage, SizeText(static_cast<size_t>(length)));
+  }
+  fTakeInstanceNumber();
   MenuItem* windowsMenu = Item("WinMenu");
   TitleParts parts;
   parts.prefix = fMessage("SH_TITRE_VARNOCK");

@@ -84,6 +84,7 @@ bool LoadColouredText(TFormPad& pad, const std::string& text, const std::vector<
     const std::vector<char16_t> highBytes = HighBytesOf(pad.Rich1.CodePage());
     const std::string rtf = BuildColourRtf(text, ranges, colours, pad.displayFontSpec, &highBytes);
     if (StreamInRtf(pad.Rich1, rtf) && pad.Rich1.Text() == text) {
+      pad.Rich1.NoteLoadedText(text);
       InvalidateRect(pad.Rich1.hwnd(), nullptr, TRUE);
       return true;
     }

@@ -1,11 +1,13 @@
 // SetColourThisLine: the caret's line recoloured as the user types.
 //
 // A keystroke must cost next to nothing, so the pass sends the control few messages,
-// past its subclasses, and colours the line's runs without moving the selection:
-// while word wrap is off the control's lines are the text's lines and the line is read
-// alone; with word wrap on (visual lines) it is found in the text. Word wrap itself is
-// left as it is: switching it would lay out the whole document twice per keystroke. The
-// focus stays in the text, since the key being handled has yet to reach it.
+// past its subclasses, and colours the line's runs without moving the selection. The
+// line is found from the control's line index and read alone, word wrap on or off (a
+// text line is the rows between two line breaks, core/edit/row_index.h), whenever the
+// control's lines are known to be the text's; otherwise it is found in the whole text.
+// Word wrap itself is left as it is: switching it would lay out the whole document twice
+// per keystroke. The focus stays in the text, since the key being handled has yet to
+// reach it.
 #include <optional>
 
 #include "core/colour/file_extension.h"
@@ -13,6 +15,7 @@
 #include "core/colour/line_runs.h"
 #include "core/colour/marker_shift.h"
 #include "core/colour/text_lines.h"
+#include "core/edit/row_index.h"
 #include "win/colour/colour_paint.h"
 #include "win/i18n/message.h"
 #include "win/platform/prompter.h"
@@ -40,6 +43,13 @@ std::optional<TextLine> LineOfControl(const RichEdit& rich, size_t lineNumber) {
   if (!ReadLine(rich, static_cast<long>(lineNumber) - 1, &start, &line.text)) return std::nullopt;
   line.offset = static_cast<size_t>(start);
   return line;
+}
+
+std::optional<TextLine> LineNearCaret(const RichEdit& rich, int step) {
+  const std::optional<TextLineRange> range =
+      TextLineNear(ControlRows(rich), static_cast<size_t>(rich.SelStart()), step);
+  if (!range) return std::nullopt;
+  return TextLine{range->start, ReadRows(rich, range->firstRow, range->lastRow)};
 }
 
 // Through the selection, drawing held and only the line's band repainted: for a
@@ -73,35 +83,62 @@ bool PaintLineInPlace(TFormPad& pad, const TextLine& line, const LineColouring& 
   return true;
 }
 
+// The line's colours from the rules, painted; the title follows.
+void RecolourLine(TFormPad& pad, const TextLine& line, DocKind kind) {
+  const bool mayBeOverLong = kind == DocKind::Inf && line.text.size() > kInfLineLimit;
+  const LineColouring colouring = ColourLine(line.text, line.offset, kind, EntryDelimiters::OneLine,
+                                             mayBeOverLong ? LongLineMarkerText() : std::string());
+  if (colouring.overLong) ShowMessage(pad.hwnd(), fMessage("REG_512_WARN"), MB_OK | MB_ICONERROR);
+
+  QuietNotifications quiet(pad.Rich1);
+  {
+    // Formatting marks the text modified; a modified text stays so anyway.
+    KeepModifiedFlag keepModified(pad.Rich1);
+    if (colouring.overLong || !PaintLineInPlace(pad, line, colouring)) PaintLineThroughSelection(pad, line, colouring);
+  }
+  DisableUndoEntry(pad);
+  pad.SetTitle();
+}
+
+// The line `step` lines from the caret's, found in the whole text (read once).
+void RecolourFromText(TFormPad& pad, int step) {
+  const std::string text = pad.Rich1.Text();
+  pad.Rich1.CheckLines(text);
+  const long number =
+      static_cast<long>(LocateCaret(LineGeometry(text), static_cast<size_t>(pad.Rich1.SelStart())).line) + step;
+  const DocKind kind = CurrentDocKind(pad, text);
+  if (number < 1 || kind == DocKind::None) return;
+  if (const std::optional<TextLine> line = LineOfText(text, static_cast<size_t>(number)))
+    RecolourLine(pad, *line, kind);
+}
+
 }  // namespace
 
 void TFormPad::SetColourThisLine(int lineNumber) {
   if (Rich1.tag == 0 || lineNumber < 1) return;
   const size_t number = static_cast<size_t>(lineNumber);
-  // The text is read whole only when word wrap is on or the kind depends on it.
-  const bool wrap = WordWrapChecked(*this);
-  const bool wholeText = wrap || UpperCaseExtension(saveDialogFileName).empty();
+  // The text is read whole only when its lines are not the control's rows, or the
+  // kind depends on it.
+  const bool wholeText =
+      Rich1.WordWrap() || !Rich1.LinesMatchText() || UpperCaseExtension(saveDialogFileName).empty();
   const std::string text = wholeText ? Rich1.Text() : std::string();
+  if (wholeText) Rich1.CheckLines(text);
   if (wholeText && number > LocateTextLines(text).size()) return;
   const DocKind kind = CurrentDocKind(*this, text);
   if (kind == DocKind::None) return;
-
   const std::optional<TextLine> line = wholeText ? LineOfText(text, number) : LineOfControl(Rich1, number);
-  if (!line) return;
-  const bool mayBeOverLong = kind == DocKind::Inf && line->text.size() > kInfLineLimit;
-  const LineColouring colouring = ColourLine(line->text, line->offset, kind, EntryDelimiters::OneLine,
-                                             mayBeOverLong ? LongLineMarkerText() : std::string());
-  if (colouring.overLong) ShowMessage(hwnd_, fMessage("REG_512_WARN"), MB_OK | MB_ICONERROR);
+  if (line) RecolourLine(*this, *line, kind);
+}
 
-  QuietNotifications quiet(Rich1);
-  {
-    // Formatting marks the text modified; a modified text stays so anyway.
-    KeepModifiedFlag keepModified(Rich1);
-    if (colouring.overLong || !PaintLineInPlace(*this, *line, colouring))
-      PaintLineThroughSelection(*this, *line, colouring);
+void TFormPad::SetColourCaretLine(int step) {
+  if (Rich1.tag == 0) return;
+  if (!Rich1.LinesMatchText() || UpperCaseExtension(saveDialogFileName).empty()) {
+    RecolourFromText(*this, step);
+    return;
   }
-  DisableUndoEntry(*this);
-  SetTitle();
+  const DocKind kind = CurrentDocKind(*this, std::string());
+  if (kind == DocKind::None) return;
+  if (const std::optional<TextLine> line = LineNearCaret(Rich1, step)) RecolourLine(*this, *line, kind);
 }
 
 }  // namespace varnock

@@ -39,7 +39,7 @@ void TFormPad::fOpenFile(const std::string& fileName) {
     Rich1.tag = 1;
     return;
   }
-  std::string text;
+  ControlText text;
   bool fromUnicode = false;
   switch (ClassifyFile(raw.size(), raw.substr(0, 2))) {
     case LoadKind::TooBig8Bit:
@@ -55,11 +55,11 @@ void TFormPad::fOpenFile(const std::string& fileName) {
         Rich1.tag = 1;
         return;
       }
-      text = TextUpToFirstZero(Utf16LowBytes(raw));
+      text = Utf16ControlText(raw);
       fromUnicode = true;
       break;
     }
-    case LoadKind::EightBit: text = TextUpToFirstZero(raw); break;
+    case LoadKind::EightBit: text = EightBitControlText(raw); break;
   }
   wasUnicode = fromUnicode;
   // The name first: the colours follow the extension.
@@ -67,15 +67,17 @@ void TFormPad::fOpenFile(const std::string& fileName) {
   openDialogFileName = fileName;
   if (fontMode == 3) {
     // The font check reloads the text in the font it chooses, coloured.
-    Rich1.SetText(text);
+    Rich1.SetText(text.text);
     Rich1.Select(0, 0);
     AfterDocumentChange();
   } else {
-    fLoadColouredText(text);
+    fLoadColouredText(text.text);
     Rich1.Select(0, 0);
     AfterDocumentLoad();
   }
   fAddOldFile(fileName);
+  // The text differs from the file where it held zero bytes: say so, once.
+  if (text.blankedNuls > 0) ShowMessage(hwnd_, fMessage("FILE_NUL_BLANKS"), MB_OK | MB_ICONWARNING);
   ShowTimedStatus(fMessage("FILE_NEW"));
   Rich1.tag = 1;
 }

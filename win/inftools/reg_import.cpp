@@ -31,17 +31,6 @@ TextRange AppendLines(RichEdit& rich, const std::vector<std::string>& lines) {
   return {start, rich.TextLength() - start};
 }
 
-// The bulk of the section goes in with the control's notifications and drawing held:
-// each notification would read the whole text again.
-void AppendQuietly(RichEdit& rich, const std::vector<std::string>& lines) {
-  {
-    QuietNotifications quiet(rich);
-    RedrawOff redraw(rich);
-    AppendLines(rich, lines);
-  }
-  InvalidateRect(rich.hwnd(), nullptr, TRUE);
-}
-
 // Takes back what AppendLines added, and the modified flag with it.
 void RemoveAppended(RichEdit& rich, TextRange range, bool wasModified) {
   rich.Select(range.start, range.length);
@@ -132,17 +121,19 @@ void TFormPad::fImportReg(const std::string& regFile) {
     if (outcome == ImportOutcome::NoTemporaryFile) ShowTimedStatus(fMessage("IMPORT_NOPATH"));
     return;
   }
-  AppendQuietly(Rich1, TextsOf(lines));
-  SetTitle();
   for (const InfLine& line : lines) {
     if (line.tooLong) ShowMessage(hwnd_, fMessage("REG_512_WARN"), MB_OK | MB_ICONERROR);
   }
-  SetColour();
+  // The colouring pass that follows would load the whole text again anyway (and empty
+  // the undo history): the document with its new lines goes in coloured, in one load.
+  const std::string before = Rich1.Text();
+  fLoadColouredText(before + inftext::TextAppendingLines(before, TextsOf(lines)));
   Rich1.tag = 1;
   StatusLine.SetText(kPanelHint, "");
   ShowTimedStatus(fMessage("IMPORT_DONE"));
   regFolder = inftext::FolderOf(regFile);
   Rich1.Select(Rich1.TextLength(), 0);
+  Rich1.Send(EM_SCROLLCARET, 0, 0);
   // The caret may already stand there, in which case the control tells nobody.
   Rich1SelectionChange();
 }

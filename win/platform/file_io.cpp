@@ -19,10 +19,26 @@ std::string SystemErrorText(DWORD code) {
   return result;
 }
 
-bool WriteAll(HANDLE file, const std::string& bytes) {
+WriteFaultHook& FaultHook() {
+  static WriteFaultHook hook;
+  return hook;
+}
+
+// Writes half of the piece, then reports the injected error.
+bool WriteHalfAndFail(HANDLE file, const char* data, DWORD chunk, DWORD code) {
+  DWORD written = 0;
+  WriteFile(file, data, chunk / 2, &written, nullptr);
+  SetLastError(code);
+  return false;
+}
+
+bool WriteAll(HANDLE file, const std::string& path, const std::string& bytes) {
   size_t done = 0;
   while (done < bytes.size()) {
     const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1 << 20));
+    if (FaultHook()) {
+      if (const DWORD code = FaultHook()(path, done)) return WriteHalfAndFail(file, bytes.data() + done, chunk, code);
+    }
     DWORD written = 0;
     if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written == 0) return false;
     done += written;
@@ -68,6 +84,8 @@ bool CanOpenReadWrite(const std::string& path) {
   return true;
 }
 
+void SetWriteFaultHook(WriteFaultHook hook) { FaultHook() = std::move(hook); }
+
 bool WriteFileSafely(const std::string& path, const std::string& bytes, std::string* error) {
   const std::string folder = FolderOf(path).empty() ? ".\\" : FolderOf(path);
   char unique[MAX_PATH + 16];
@@ -77,7 +95,7 @@ bool WriteFileSafely(const std::string& path, const std::string& bytes, std::str
   else
     temp = path + ".~vk" + std::to_string(GetCurrentProcessId());
   HANDLE file = CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  bool ok = file != INVALID_HANDLE_VALUE && WriteAll(file, bytes);
+  bool ok = file != INVALID_HANDLE_VALUE && WriteAll(file, path, bytes);
   DWORD code = GetLastError();
   if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
   if (ok) {

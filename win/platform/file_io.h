@@ -1,5 +1,7 @@
 #pragma once
 // Whole-file reads and safe writes.
+#include <cstddef>
+#include <functional>
 #include <string>
 
 namespace varnock {
@@ -17,5 +19,12 @@ bool CanOpenReadWrite(const std::string& path);
 // once everything is written, so a failed write leaves the old file as it was.
 // On failure returns false and a description of the system error.
 bool WriteFileSafely(const std::string& path, const std::string& bytes, std::string* error);
+
+// Test seam for faults the disk cannot be made to give on demand. Before each piece of
+// a safe write the hook is asked with the target path and the bytes written so far; a
+// non-zero system error code makes that piece stop half-way and the write fail with
+// that error, as a full disk would. Empty (the default) never interferes.
+using WriteFaultHook = std::function<unsigned long(const std::string& path, std::size_t written)>;
+void SetWriteFaultHook(WriteFaultHook hook);
 
 }  // namespace varnock

@@ -5,6 +5,10 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "core/colour/text_lines.h"
+#include "core/edit/row_index.h"
+#include "win/platform/rich_format.h"
+
 namespace varnock {
 
 namespace {
@@ -43,6 +47,30 @@ std::unordered_set<HWND>& RetiredControls() {
   return retired;
 }
 
+bool Down(int key) { return (GetKeyState(key) & 0x8000) != 0; }
+
+// Ctrl+V and Shift+Insert paste inside the control, without a WM_PASTE.
+bool IsPasteKey(UINT msg, WPARAM key) {
+  if (msg != WM_KEYDOWN) return false;
+  return (key == 'V' && Down(VK_CONTROL) && !Down(VK_MENU)) || (key == VK_INSERT && Down(VK_SHIFT) && !Down(VK_CONTROL));
+}
+
+// The clipboard's text as the control would paste it, when it offers nothing richer.
+bool ClipboardTextKeepsLines(HWND owner) {
+  static const UINT rtf = RegisterClipboardFormatA("Rich Text Format");
+  if (IsClipboardFormatAvailable(rtf)) return false;
+  if (!OpenClipboard(owner)) return false;
+  bool kept = true;
+  if (HANDLE data = GetClipboardData(CF_TEXT)) {
+    if (const char* text = static_cast<const char*>(GlobalLock(data))) {
+      kept = InsertionKeepsTextLines(text);
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return kept;
+}
+
 bool IsKeyInput(UINT msg) {
   return msg == WM_KEYDOWN || msg == WM_KEYUP || msg == WM_CHAR || msg == WM_SYSKEYDOWN || msg == WM_SYSKEYUP ||
          msg == WM_SYSCHAR || msg == WM_IME_CHAR;
@@ -60,6 +88,7 @@ LRESULT CALLBACK TrackMessages(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_P
   const HWND successor = reinterpret_cast<const RichEdit*>(data)->hwnd();
   if (IsKeyInput(msg) && successor != hwnd && RetiredControls().count(hwnd) != 0)
     return SendMessageA(successor, msg, wp, lp);
+  if (msg == WM_PASTE || IsPasteKey(msg, wp)) const_cast<RichEdit*>(reinterpret_cast<const RichEdit*>(data))->NotePaste();
   const InProgress inProgress(hwnd);
   return DefSubclassProc(hwnd, msg, wp, lp);
 }
@@ -79,6 +108,7 @@ void Retire(HWND old) {
 }  // namespace
 
 long RichEdit::messagesSent = 0;
+long RichEdit::wholeTextReads = 0;
 
 LRESULT RichEdit::Send(UINT message, WPARAM wParam, LPARAM lParam, bool wide) const {
   ++messagesSent;
@@ -124,7 +154,10 @@ std::string RichEdit::GetTextEx(DWORD flags, long chars) const {
   return buffer;
 }
 
-std::string RichEdit::Text() const { return GetTextEx(GT_DEFAULT, TextLength()); }
+std::string RichEdit::Text() const {
+  ++wholeTextReads;
+  return GetTextEx(GT_DEFAULT, TextLength());
+}
 
 long RichEdit::TextLength() const {
   GETTEXTLENGTHEX request{GTL_PRECISE | GTL_NUMCHARS, codePage_};
@@ -134,6 +167,7 @@ long RichEdit::TextLength() const {
 void RichEdit::SetText(const std::string& text) {
   Clear();
   if (text.empty()) return;
+  linesMatchText_ = ControlKeepsTextLines(text);
   SETTEXTEX request{ST_DEFAULT, codePage_};
   SendMessageA(hwnd_, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&request), reinterpret_cast<LPARAM>(text.c_str()));
 }
@@ -141,6 +175,7 @@ void RichEdit::SetText(const std::string& text) {
 std::string RichEdit::SelectedText() const { return GetTextEx(GT_SELECTION, SelLength()); }
 
 void RichEdit::ReplaceSelection(const std::string& text) {
+  linesMatchText_ = linesMatchText_ && InsertionKeepsTextLines(text);
   SETTEXTEX request{ST_SELECTION | ST_KEEPUNDO, codePage_};
   SendMessageA(hwnd_, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&request), reinterpret_cast<LPARAM>(text.c_str()));
 }
@@ -195,7 +230,19 @@ void RichEdit::AddSubclass(SUBCLASSPROC proc, UINT_PTR id, DWORD_PTR data) {
   SetWindowSubclass(hwnd_, proc, id, data);
 }
 
+void RichEdit::NoteLoadedText(const std::string& text) { linesMatchText_ = ControlKeepsTextLines(text); }
+
+void RichEdit::CheckLines(const std::string& text) {
+  if (wordWrap_) return;
+  linesMatchText_ = ControlKeepsTextLines(text) && ControlRows(*this).rowCount() == LocateTextLines(text).size();
+}
+
+void RichEdit::NotePaste() {
+  linesMatchText_ = linesMatchText_ && ClipboardTextKeepsLines(hwnd_);
+}
+
 void RichEdit::Clear() {
+  linesMatchText_ = true;
   if (TextLength() > 0 && Renew()) return;
   SETTEXTEX request{ST_DEFAULT, codePage_};
   SendMessageA(hwnd_, EM_SETTEXTEX, reinterpret_cast<WPARAM>(&request), reinterpret_cast<LPARAM>(""));

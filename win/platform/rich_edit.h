@@ -24,8 +24,9 @@ class RichEdit {
   // menu must reach the subclasses. `wide` calls the Unicode procedure (no text mapping).
   // Counted as in progress, so Renew never destroys the control inside it.
   LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, bool wide = false) const;
-  // Messages sent so far through Send (for measurements).
+  // Messages sent so far through Send, and reads of the whole text (for measurements).
   static long messagesSent;
+  static long wholeTextReads;
 
   void SetCodePage(UINT codePage) { codePage_ = codePage; }
   UINT CodePage() const { return codePage_; }
@@ -70,6 +71,20 @@ class RichEdit {
   // The live-colouring flag: 1 lets the key handlers recolour the caret line.
   int tag = 1;
 
+  // Whether the control's line index (its rows, while word wrap is off) gives exactly
+  // the lines of its text, so the caret's line needs no read of the whole text. Known
+  // from what went in: loads and replacements through this wrapper, pastes (the
+  // clipboard is looked at), typing (which only ever adds CR LF breaks).
+  bool LinesMatchText() const { return linesMatchText_; }
+  bool WordWrap() const { return wordWrap_; }
+  // After the whole text went in some other way (an RTF stream): what it holds.
+  void NoteLoadedText(const std::string& text);
+  // After a read of the whole text: checks again (with word wrap off), so a paste the
+  // clipboard could not vouch for stops costing reads once the lines are found right.
+  void CheckLines(const std::string& text);
+  // A paste is about to insert the clipboard's text.
+  void NotePaste();
+
  private:
   struct Subclass {
     SUBCLASSPROC proc;
@@ -87,6 +102,7 @@ class RichEdit {
   bool wordWrap_ = false;
   bool horizontalBar_ = true;
   bool redraw_ = true;
+  bool linesMatchText_ = true;
   std::vector<Subclass> subclasses_;
 };
 

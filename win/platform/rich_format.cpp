@@ -165,6 +165,20 @@ long LineCount(const RichEdit& rich) {
   return static_cast<long>(rich.Send(EM_GETLINECOUNT, 0, 0));
 }
 
+namespace {
+
+// Wide text from the control in its code page.
+std::string AnsiOf(const RichEdit& rich, const std::wstring& wide) {
+  if (wide.empty()) return "";
+  std::string text(wide.size() * 2, '\0');
+  const int n = WideCharToMultiByte(rich.CodePage(), 0, wide.data(), static_cast<int>(wide.size()), &text[0],
+                                    static_cast<int>(text.size()), nullptr, nullptr);
+  text.resize(n > 0 ? static_cast<size_t>(n) : 0);
+  return text;
+}
+
+}  // namespace
+
 bool ReadLine(const RichEdit& rich, long line, long* start, std::string* text) {
   *start = static_cast<long>(rich.Send(EM_LINEINDEX, static_cast<WPARAM>(line), 0));
   text->clear();
@@ -177,12 +191,71 @@ bool ReadLine(const RichEdit& rich, long line, long* start, std::string* text) {
   *reinterpret_cast<WORD*>(&wide[0]) = static_cast<WORD>(wide.size());
   const LRESULT got = rich.Send(EM_GETLINE, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(&wide[0]), true);
   wide.resize(static_cast<size_t>(got <= 0 ? 0 : got < length ? got : length));
-  if (wide.empty()) return true;
-  text->assign(wide.size() * 2, '\0');
-  const int n = WideCharToMultiByte(rich.CodePage(), 0, wide.data(), static_cast<int>(wide.size()), &(*text)[0],
-                                    static_cast<int>(text->size()), nullptr, nullptr);
-  text->resize(n > 0 ? static_cast<size_t>(n) : 0);
+  *text = AnsiOf(rich, wide);
   return true;
+}
+
+ControlRows::ControlRows(const RichEdit& rich) : rich_(rich), length_(static_cast<size_t>(rich.TextLength())) {}
+
+namespace {
+
+template <typename Ask>
+size_t Remembered(std::vector<std::pair<size_t, size_t>>& known, size_t key, Ask ask) {
+  for (const auto& [k, value] : known)
+    if (k == key) return value;
+  const size_t value = ask();
+  known.emplace_back(key, value);
+  return value;
+}
+
+}  // namespace
+
+// Wine's count leaves out the empty row after a final lone CR, where the caret can be.
+size_t ControlRows::rowCount() const {
+  if (rowCount_ == 0) {
+    const size_t counted = static_cast<size_t>(rich_.Send(EM_GETLINECOUNT, 0, 0));
+    const size_t last = rowOf(length_);
+    rowCount_ = counted > last ? counted : last + 1;
+  }
+  return rowCount_;
+}
+
+size_t ControlRows::rowOf(size_t position) const {
+  return static_cast<size_t>(rich_.Send(EM_EXLINEFROMCHAR, 0, static_cast<LPARAM>(position)));
+}
+
+size_t ControlRows::rowStart(size_t row) const {
+  return Remembered(starts_, row, [&] {
+    const LRESULT start = rich_.Send(EM_LINEINDEX, static_cast<WPARAM>(row), 0);
+    return start < 0 ? length_ : static_cast<size_t>(start);
+  });
+}
+
+size_t ControlRows::rowLength(size_t row) const {
+  return Remembered(lengths_, row, [&] {
+    return static_cast<size_t>(rich_.Send(EM_LINELENGTH, static_cast<WPARAM>(rowStart(row)), 0));
+  });
+}
+
+std::string ReadRows(const RichEdit& rich, size_t first, size_t last) {
+  std::string text;
+  for (size_t row = first; row <= last; ++row) {
+    long start = 0;
+    std::string piece;
+    if (!ReadLine(rich, static_cast<long>(row), &start, &piece)) break;
+    text += piece;  // the rows of one text line follow each other without a gap
+  }
+  return text;
+}
+
+std::string ReadTextBefore(const RichEdit& rich, long end) {
+  if (end <= 0) return "";
+  // Twice the positions: room for any double-byte ANSI code page.
+  std::string text(static_cast<size_t>(end) * 2 + 1, '\0');
+  TEXTRANGEA range{{0, end}, &text[0]};
+  const LRESULT got = rich.Send(EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(&range));
+  text.resize(got > 0 ? static_cast<size_t>(got) : 0);
+  return text;
 }
 
 RichSelection SelectionOf(const RichEdit& rich) {

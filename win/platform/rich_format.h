@@ -7,8 +7,10 @@
 #include <richedit.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "core/edit/row_index.h"
 #include "win/platform/rich_edit.h"
 
 namespace varnock {
@@ -90,6 +92,33 @@ long LineCount(const RichEdit& rich);
 // The 0-based line's offset and text (without its line break), read through the
 // control's code page without touching the selection; false past the last line.
 bool ReadLine(const RichEdit& rich, long line, long* start, std::string* text);
+
+// The control's rows as its line index gives them: no read of the whole text. What it
+// was asked is remembered (each request costs some microseconds under Wine), so it
+// stands for the control as it was when made: make one per look-up.
+class ControlRows : public RowIndex {
+ public:
+  explicit ControlRows(const RichEdit& rich);
+  std::size_t textLength() const override { return length_; }
+  std::size_t rowCount() const override;
+  std::size_t rowOf(std::size_t position) const override;
+  std::size_t rowStart(std::size_t row) const override;
+  std::size_t rowLength(std::size_t row) const override;
+
+ private:
+  const RichEdit& rich_;
+  std::size_t length_;
+  mutable std::size_t rowCount_ = 0;
+  mutable std::vector<std::pair<std::size_t, std::size_t>> starts_, lengths_;  // row, value
+};
+
+// The text of rows `first` to `last` (one text line), through the control's code page,
+// without touching the selection.
+std::string ReadRows(const RichEdit& rich, std::size_t first, std::size_t last);
+
+// The text from the start up to `end`, as the ANSI code page has it: for counting line
+// breaks, which every code page keeps.
+std::string ReadTextBefore(const RichEdit& rich, long end);
 
 // The selection as one read: start and length.
 struct RichSelection {

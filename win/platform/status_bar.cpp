@@ -17,7 +17,10 @@ void StatusBar::SetPanels(std::vector<StatusPanel> panels) {
 }
 
 void StatusBar::SetText(int index, const std::string& text) {
-  panels_.at(static_cast<size_t>(index)).text = text;
+  std::string& shown = panels_.at(static_cast<size_t>(index)).text;
+  // The caret and size panels are set at every keystroke, mostly to what they show.
+  if (shown == text) return;
+  shown = text;
   ApplyText(index);
 }
 

@@ -1,5 +1,7 @@
 #include "win/platform/toolbar.h"
 
+#include <algorithm>
+
 namespace varnock {
 
 namespace {
@@ -36,6 +38,7 @@ bool ToolBarControl::Create(HWND parent, const ToolBarMetrics& metrics) {
   hwnd_ = CreateWindowExA(0, TOOLBARCLASSNAMEA, "", WS_CHILD | WS_CLIPSIBLINGS | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS,
                           0, 0, 0, 0, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
   if (!hwnd_) return false;
+  disabledIds_.clear();  // a new bar's buttons start enabled
   SendMessageA(hwnd_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
   SetMetrics(metrics);
   SetWindowSubclass(hwnd_, Subclass, 1, reinterpret_cast<DWORD_PTR>(this));
@@ -142,7 +145,13 @@ bool ToolBarControl::ButtonVisible(const std::string& name) const {
 }
 
 void ToolBarControl::SetButtonEnabled(const std::string& name, bool enabled) {
-  if (const int id = IdOf(name)) SendMessageA(hwnd_, TB_ENABLEBUTTON, static_cast<WPARAM>(id), enabled ? TRUE : FALSE);
+  const int id = IdOf(name);
+  if (!id) return;
+  const auto known = std::find(disabledIds_.begin(), disabledIds_.end(), id);
+  if ((known == disabledIds_.end()) == enabled) return;
+  if (enabled) disabledIds_.erase(known);
+  else disabledIds_.push_back(id);
+  SendMessageA(hwnd_, TB_ENABLEBUTTON, static_cast<WPARAM>(id), enabled ? TRUE : FALSE);
 }
 
 bool ToolBarControl::ButtonEnabled(const std::string& name) const {

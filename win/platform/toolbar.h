@@ -100,6 +100,9 @@ class ToolBarControl {
   HIMAGELIST images_ = nullptr;
   HIMAGELIST disabledImages_ = nullptr;
   std::vector<Button> buttons_;
+  // Buttons disabled through SetButtonEnabled (buttons start enabled): setting a state
+  // again is skipped, as the title's refresh does at every keystroke.
+  std::vector<int> disabledIds_;
   int hoveredId_ = 0;
   std::string toolTipText_;
   std::wstring toolTipWide_;

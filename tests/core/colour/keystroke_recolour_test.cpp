@@ -50,5 +50,32 @@ TEST(KeystrokeColourTest, SelectionModifiersAndFlag)
     EXPECT_FALSE(RecolourForKey(Down(0x2D), 5, true).setRecolourPending);
 }
 
+// The steps colour, from any caret line, the lines the numbers do (0 and numbers past
+// the end colour nothing either way), and set the same flag.
+TEST(KeystrokeColourTest, StepsFromTheCaretAreTheLinesOfEveryCaretLine)
+{
+    int compared = 0;
+    for (unsigned vk = 0; vk < 256; ++vk)
+        for (unsigned flags = 0; flags < 64; ++flags) {
+            const KeyEvent key{(flags & 1) != 0, vk, (flags & 2) != 0, (flags & 4) != 0, (flags & 8) != 0,
+                               (flags & 16) != 0};
+            const bool live = (flags & 32) != 0;
+            const KeystrokeSteps steps = RecolourStepsForKey(key, live);
+            for (const std::size_t caretLine : {1u, 2u, 7u, 5000u}) {
+                const KeystrokeRecolour lines = RecolourForKey(key, caretLine, live);
+                ASSERT_EQ(steps.setRecolourPending, lines.setRecolourPending) << vk << " " << flags;
+                Lines fromSteps;
+                for (const int step : steps.steps)
+                    if (static_cast<long>(caretLine) + step >= 1) fromSteps.push_back(caretLine + step);
+                Lines numbered;
+                for (const std::size_t line : lines.lines)
+                    if (line >= 1) numbered.push_back(line);
+                ASSERT_EQ(fromSteps, numbered) << vk << " " << flags << " line " << caretLine;
+                ++compared;
+            }
+        }
+    EXPECT_EQ(compared, 256 * 64 * 4);
+}
+
 }  // namespace
 }  // namespace varnock

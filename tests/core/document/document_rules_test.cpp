@@ -21,13 +21,24 @@ TEST(LoadRules, SizeLimitsAtTheirExactBoundaries) {
   EXPECT_EQ(ClassifyFile(70000, "\xFE\xFF"), LoadKind::TooBig8Bit);  // big-endian mark is not UTF-16 LE
 }
 
-TEST(LoadRules, Utf16KeepsLowBytesInOrderAndStopsAtAZero) {
+TEST(LoadRules, NulBytesAreShownAsBlanksAndCounted) {
+  const ControlText eight = EightBitControlText(std::string("[Version]\r\nA=1\0\0B", 17));
+  EXPECT_EQ(eight.text, "[Version]\r\nA=1  B");
+  EXPECT_EQ(eight.blankedNuls, 2u);
+  EXPECT_EQ(EightBitControlText("abc").blankedNuls, 0u);
+  // The terminating zero unit of a UTF-16 text is dropped, a zero low byte inside shown.
+  const ControlText wide = Utf16ControlText(kBom + std::string("A\0\0\x01" "B\0\0\0", 8));
+  EXPECT_EQ(wide.text, "A B");
+  EXPECT_EQ(wide.blankedNuls, 1u);
+  EXPECT_EQ(Utf16ControlText(kBom + std::string("\0\0", 2)).text, "");
+  EXPECT_EQ(Utf16ControlText(kBom).text, "");
+}
+
+TEST(LoadRules, Utf16KeepsLowBytesInOrder) {
   EXPECT_EQ(Utf16LowBytes(kBom + std::string("A\0B\0", 4)), "AB");
   EXPECT_EQ(Utf16LowBytes(kBom + std::string("\x41\x01\xE9\x00", 4)), "A\xE9");  // U+0141 keeps 0x41
   EXPECT_EQ(Utf16LowBytes(kBom + std::string("A\0B", 3)), "A");                  // odd last byte ignored
   EXPECT_EQ(Utf16LowBytes(kBom), "");
-  EXPECT_EQ(TextUpToFirstZero(std::string("ab\0cd", 5)), "ab");
-  EXPECT_EQ(TextUpToFirstZero("abc"), "abc");
 }
 
 TEST(LoadRules, RegistryAndScriptFilesAreEditedNotOpened) {

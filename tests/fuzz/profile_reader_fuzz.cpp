@@ -1,0 +1,34 @@
+// The portable profile reader on any bytes.
+#include "core/inftools/profile_reader.h"
+#include "tests/fuzz/fuzz_support.h"
+
+using namespace varnock;
+
+namespace {
+
+bool Trimmed(const std::string& text) {
+  return text.empty() || (text.front() != ' ' && text.front() != '\t' && text.back() != ' ' && text.back() != '\t');
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string text = fuzz::Bytes(data, size);
+  const ParsedProfile parsed = ParseProfileText(text);
+  std::size_t lines = 1;
+  for (const char c : text) lines += c == '\n' || c == '\r';
+  FUZZ_CHECK(parsed.sections.size() <= lines + 1);
+  for (const std::string& name : ProfileSectionNamesOf(parsed)) {
+    FUZZ_CHECK(!name.empty());
+    FUZZ_CHECK(name.find('\0') == std::string::npos);
+    FUZZ_CHECK(!fuzz::HasLineBreak(name));
+    for (const auto& [key, value] : ProfileSectionEntriesOf(parsed, name)) {
+      FUZZ_CHECK(key.empty() || key[0] != ';');
+      FUZZ_CHECK(key.find('=') == std::string::npos);
+      FUZZ_CHECK((key + value).find('\0') == std::string::npos);
+      FUZZ_CHECK(!fuzz::HasLineBreak(key + value));
+      FUZZ_CHECK(Trimmed(key) && Trimmed(value));
+    }
+  }
+  return 0;
+}
