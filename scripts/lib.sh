@@ -106,8 +106,8 @@ varnock_prepare_dpi_prefix() {
   done < <(find "$target" -maxdepth 1 -type f -print0; find "$target/drive_c" -type f -iname '*.ini' -print0)
   varnock_wine_env
   printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Control Panel\\Desktop]\n"LogPixels"=dword:%08x\n' "$dpi" > "$target/dpi.reg"
-  wine regedit /s "$(winepath -w "$target/dpi.reg")" >/dev/null 2>&1
-  wineserver -w
+  timeout 120 wine regedit /s "$(winepath -w "$target/dpi.reg")" >/dev/null 2>&1
+  timeout 60 wineserver -w
   touch "$ready"
 }
 
