@@ -8,6 +8,8 @@ VARNOCK_PACKAGES="cmake ninja-build g++ libgtest-dev g++-mingw-w64-x86-64-posix 
 xvfb xdotool imagemagick x11-utils fonts-dejavu-core fonts-liberation procps clang libclang-rt-dev"
 # The release zip (scripts/package.sh) and its test.
 VARNOCK_PACKAGES="$VARNOCK_PACKAGES zip unzip"
+# The house style check (scripts/format.sh --check).
+VARNOCK_PACKAGES="$VARNOCK_PACKAGES clang-format"
 
 varnock_install_packages() {
   local missing=()
