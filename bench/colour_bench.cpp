@@ -207,15 +207,18 @@ void TypedCharacters(TFormPad& pad, bool wrap) {
   });
   std::sort(walls.begin(), walls.end());
   const double median = walls[walls.size() / 2];
-  printf("  a typed character end to end, word wrap %-3s median %.2f ms, slowest %.2f ms; the control's own "
-         "insertion %.2f ms: %.2fx; whole-text reads per character %.2f\n",
-         wrap ? "on" : "off", median, walls.back(), own, median / own, static_cast<double>(reads) / 200);
-  printf("    key down %.3f ms, character with its notifications %.3f ms, key up (recolour) %.3f ms, repaint %.3f ms "
-         "(medians)\n",
-         bench::Median(parts[0]), bench::Median(parts[1]), bench::Median(parts[2]), bench::Median(parts[3]));
-  printf("    of which the selection change (caret panel, enabling) median %.2f ms, the caret's line number %.3f ms, "
-         "the title %.3f ms\n",
-         each([&] { pad.Rich1SelectionChange(); }), each([&] { pad.fGetLineNB(); }), each([&] { pad.SetTitle(); }));
+  printf(
+      "  a typed character end to end, word wrap %-3s median %.2f ms, slowest %.2f ms; the control's own "
+      "insertion %.2f ms: %.2fx; whole-text reads per character %.2f\n",
+      wrap ? "on" : "off", median, walls.back(), own, median / own, static_cast<double>(reads) / 200);
+  printf(
+      "    key down %.3f ms, character with its notifications %.3f ms, key up (recolour) %.3f ms, repaint %.3f ms "
+      "(medians)\n",
+      bench::Median(parts[0]), bench::Median(parts[1]), bench::Median(parts[2]), bench::Median(parts[3]));
+  printf(
+      "    of which the selection change (caret panel, enabling) median %.2f ms, the caret's line number %.3f ms, "
+      "the title %.3f ms\n",
+      each([&] { pad.Rich1SelectionChange(); }), each([&] { pad.fGetLineNB(); }), each([&] { pad.SetTitle(); }));
 }
 
 }  // namespace
@@ -246,10 +249,13 @@ int main() {
   Report("plain load over the loaded text", Time(5, pad, plain, plain), yardstick);
   Report("coloured load over the loaded text", Time(5, pad, plain, coloured), yardstick);
   Report("SetColour of the loaded text (Refresh)", Time(5, pad, plain, [&] { pad.SetColour(); }), yardstick);
-  Report("plain load, then SetColour (from empty)", Time(5, pad, empty, [&] {
-           plain();
-           pad.SetColour();
-         }), yardstick);
+  Report("plain load, then SetColour (from empty)",
+         Time(5, pad, empty,
+              [&] {
+                plain();
+                pad.SetColour();
+              }),
+         yardstick);
   Report("SetBW of the coloured text", Time(5, pad, coloured, [&] { pad.SetBW(); }), yardstick);
   Report("clearing the loaded text", Time(5, pad, plain, empty), yardstick);
   coloured();
@@ -258,8 +264,7 @@ int main() {
   if (!getenv("VARNOCK_BENCH_QUICK")) {
     Report("naive: range by range, redraw off", Time(1, pad, plain, [&] { RangeByRange(pad, text, false); }),
            yardstick);
-    Report("naive: range by range, redraw on", Time(1, pad, plain, [&] { RangeByRange(pad, text, true); }),
-           yardstick);
+    Report("naive: range by range, redraw on", Time(1, pad, plain, [&] { RangeByRange(pad, text, true); }), yardstick);
   }
 
   printf("One keystroke (200 lines of the document's middle)\n");
@@ -273,9 +278,10 @@ int main() {
     for (int i = 0; i < 1000; ++i) pad.Rich1.Modified();
     const double selections = NowMs();
     for (int i = 0; i < 200; ++i) pad.Rich1.Select(1000 + i % 2, 0);
-    printf("  for scale: a request that changes nothing %.3f ms through the subclasses, %.4f ms straight to the "
-           "control; a selection %.3f ms\n",
-           (middle - start) / 1000, (selections - middle) / 1000, (NowMs() - selections) / 200);
+    printf(
+        "  for scale: a request that changes nothing %.3f ms through the subclasses, %.4f ms straight to the "
+        "control; a selection %.3f ms\n",
+        (middle - start) / 1000, (selections - middle) / 1000, (NowMs() - selections) / 200);
     pad.Rich1.Select(static_cast<long>(SendMessageA(pad.Rich1.hwnd(), EM_LINEINDEX, 999, 0)) + 3, 0);
     const double rows = NowMs();
     for (int i = 0; i < 200; ++i) TextLineNear(ControlRows(pad.Rich1), static_cast<size_t>(pad.Rich1.SelStart()), 0);
@@ -289,10 +295,11 @@ int main() {
     for (int i = 0; i < 200; ++i) pad.Rich1.Send(EM_GETLINECOUNT, 0, 0);
     const double caret = NowMs();
     for (int i = 0; i < 200; ++i) pad.fGetLineNB();
-    printf("  the caret's text line from the line index %.3f ms (a row from a position %.3f, a row's start %.4f, "
-           "its length %.4f, the row count %.4f); the caret's line number %.3f ms\n",
-           (rowOf - rows) / 200, (lineIndex - rowOf) / 200, (lineLength - lineIndex) / 200,
-           (lineCount - lineLength) / 200, (caret - lineCount) / 200, (NowMs() - caret) / 200);
+    printf(
+        "  the caret's text line from the line index %.3f ms (a row from a position %.3f, a row's start %.4f, "
+        "its length %.4f, the row count %.4f); the caret's line number %.3f ms\n",
+        (rowOf - rows) / 200, (lineIndex - rowOf) / 200, (lineLength - lineIndex) / 200, (lineCount - lineLength) / 200,
+        (caret - lineCount) / 200, (NowMs() - caret) / 200);
     const double null = NowMs();
     for (int i = 0; i < 1000; ++i) SendMessageA(pad.hwnd(), WM_NULL, 0, 0);
     printf("  WM_NULL to the main window: %.3f ms\n", (NowMs() - null) / 1000);

@@ -36,8 +36,8 @@ constexpr int kRuns = 5;
 
 struct MessageCount {
   long all = 0;
-  long requests = 0;  // EM_* messages
-  long boxes = 0;     // message boxes (the size warning), answered OK at once
+  long requests = 0;     // EM_* messages
+  long boxes = 0;        // message boxes (the size warning), answered OK at once
   double replaceMs = 0;  // spent by the control inside its text loads and replacements
   long windows = 0;      // control windows made
   long direct = 0;       // requests sent straight to the control, past its subclasses
@@ -110,11 +110,12 @@ Result Measure(const std::function<void()>& prepare, const std::function<void()>
 }
 
 void Print(const char* what, std::size_t bytes, const Result& r) {
-  std::printf("%-46s %7zu bytes  median %7.1f ms  worst %7.1f ms  (last run: %.1f ms in the control's text "
-              "loads and replacements)  control messages %ld (requests %ld, %ld of them straight to the control)  "
-              "new control windows %ld  boxes %ld\n",
-              what, bytes, r.medianMs, r.worstMs, r.messages.replaceMs, r.messages.all, r.messages.requests,
-              r.messages.direct, r.messages.windows, r.messages.boxes);
+  std::printf(
+      "%-46s %7zu bytes  median %7.1f ms  worst %7.1f ms  (last run: %.1f ms in the control's text "
+      "loads and replacements)  control messages %ld (requests %ld, %ld of them straight to the control)  "
+      "new control windows %ld  boxes %ld\n",
+      what, bytes, r.medianMs, r.worstMs, r.messages.replaceMs, r.messages.all, r.messages.requests, r.messages.direct,
+      r.messages.windows, r.messages.boxes);
 }
 
 void Click(TFormPad& pad, const char* name) {
@@ -130,8 +131,12 @@ void BenchReplaceAll(TFormPad& pad) {
   SetDlgItemTextA(dialog, edt1, "e");
   const auto replaceAll = [&](const char* with) {
     SetDlgItemTextA(dialog, edt2, with);
-    return Measure([&] { pad.Rich1.SetText(text); pad.Rich1.Select(0, 0); },
-                   [&] { SendMessageA(GetDlgItem(dialog, psh2), BM_CLICK, 0, 0); });
+    return Measure(
+        [&] {
+          pad.Rich1.SetText(text);
+          pad.Rich1.Select(0, 0);
+        },
+        [&] { SendMessageA(GetDlgItem(dialog, psh2), BM_CLICK, 0, 0); });
   };
   std::printf("replace-all: %ld matches of \"e\" (any case)\n", count);
   Print("replace-all \"e\" -> \"#\" (replace dialog button)", text.size(), replaceAll("#"));
@@ -140,7 +145,10 @@ void BenchReplaceAll(TFormPad& pad) {
 }
 
 void BenchSort(TFormPad& pad, const char* label, const std::string& text) {
-  const auto all = [&] { pad.Rich1.SetText(text); pad.Rich1.Select(0, static_cast<long>(text.size())); };
+  const auto all = [&] {
+    pad.Rich1.SetText(text);
+    pad.Rich1.Select(0, static_cast<long>(text.size()));
+  };
   Print((std::string("Sort A..Z, ") + label).c_str(), text.size(), Measure(all, [&] { Click(pad, "EditSort1"); }));
   Print((std::string("Sort Z..A, ") + label).c_str(), text.size(), Measure(all, [&] { Click(pad, "EditSort2"); }));
 }
@@ -174,7 +182,10 @@ int main() {
   BenchSort(pad, "5000 longer lines", infLines);
   // A document named .inf is recoloured as a whole after the sort.
   pad.saveDialogFileName = App().programFolder + "sorted.inf";
-  const auto all = [&] { pad.Rich1.SetText(shortLines); pad.Rich1.Select(0, static_cast<long>(shortLines.size())); };
+  const auto all = [&] {
+    pad.Rich1.SetText(shortLines);
+    pad.Rich1.Select(0, static_cast<long>(shortLines.size()));
+  };
   Print("Sort A..Z, 5000 lines, then INF colouring", shortLines.size(), Measure(all, [&] { Click(pad, "EditSort1"); }));
   pad.saveDialogFileName.clear();
 

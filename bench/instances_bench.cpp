@@ -18,7 +18,8 @@ int main() {
   std::string text = "[Varnock]\r\n";
   for (int i = 0; i < 30; ++i) text += "Key" + std::to_string(i) + "=value " + std::to_string(i) + "\r\n";
   text += "[OldFiles]\r\n";
-  for (int i = 0; i < 8; ++i) text += "File" + std::to_string(i) + "=C:\\some folder\\file" + std::to_string(i) + ".inf\r\n";
+  for (int i = 0; i < 8; ++i)
+    text += "File" + std::to_string(i) + "=C:\\some folder\\file" + std::to_string(i) + ".inf\r\n";
   text += "[Instances]\r\nCompte=4\r\n1=1001\r\n2=1002\r\n3=1003\r\n4=1004\r\nDontPos=1\r\n";
   for (int n = 1; n <= 4; ++n)
     for (const char* side : {"Left", "Top", "Right", "Bottom"}) text += std::to_string(n) + side + "=100\r\n";

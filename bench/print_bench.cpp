@@ -21,9 +21,9 @@ namespace {
 std::string BenchInf() {
   std::string text;
   for (int i = 0; text.size() < 65534; ++i) {
-    text += i % 12 == 0 ? "[Section" + std::to_string(i) + "]"
-          : i % 12 == 5 ? "; comment " + std::to_string(i) + " about the section above"
-                        : "Key" + std::to_string(i) + " = \"Software\\Vendor\\App\",Value," + std::to_string(i);
+    text += i % 12 == 0   ? "[Section" + std::to_string(i) + "]"
+            : i % 12 == 5 ? "; comment " + std::to_string(i) + " about the section above"
+                          : "Key" + std::to_string(i) + " = \"Software\\Vendor\\App\",Value," + std::to_string(i);
     text += "\r\n";
   }
   text.resize(65534);

@@ -74,14 +74,10 @@ bool CommandFromName(const std::string& name, Command* command) {
 std::string CountError(const Request& request) {
   const std::size_t count = request.files.size();
   switch (request.command) {
-    case Command::Reg2Inf:
-      return count == 1 ? "" : "reg2inf takes one REG file";
-    case Command::Check:
-      return count >= 1 ? "" : "check needs at least one file";
-    case Command::DirId:
-      return count == 1 ? "" : "dirid takes one path";
-    default:
-      return count == 0 ? "" : "unexpected argument " + request.files[0];
+    case Command::Reg2Inf: return count == 1 ? "" : "reg2inf takes one REG file";
+    case Command::Check: return count >= 1 ? "" : "check needs at least one file";
+    case Command::DirId: return count == 1 ? "" : "dirid takes one path";
+    default: return count == 0 ? "" : "unexpected argument " + request.files[0];
   }
 }
 

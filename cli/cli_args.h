@@ -24,7 +24,7 @@ struct Request {
   bool installable = false;        // reg2inf --inf
   bool kindGiven = false;          // check --kind
   DocKind kind = DocKind::Inf;
-  FolderOptions folders;           // dirid
+  FolderOptions folders;  // dirid
 };
 
 struct ParseResult {

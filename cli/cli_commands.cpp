@@ -38,8 +38,8 @@ void ReportTranslationWarnings(const std::string& file, const RegFileTranslation
     host.err += file + ": warning: some characters of this UTF-16 file have no 8-bit form\n";
   }
   for (const std::size_t i : translation.tooLongLines) {
-    host.err += file + ": warning: output line " + std::to_string(i + 1) +
-                " is longer than 511 characters; fix it yourself\n";
+    host.err +=
+        file + ": warning: output line " + std::to_string(i + 1) + " is longer than 511 characters; fix it yourself\n";
   }
   for (std::size_t i = 2; i < translation.lines.size(); ++i) {
     const std::string& line = translation.lines[i];
@@ -129,18 +129,11 @@ int RunCli(const std::vector<std::string>& args, Host& host) {
   }
   const Request& request = parsed.request;
   switch (request.command) {
-    case Command::Help:
-      host.out += UsageText();
-      return kExitOk;
-    case Command::Version:
-      host.out += VersionText();
-      return kExitOk;
-    case Command::Reg2Inf:
-      return RegToInf(request, host);
-    case Command::Check:
-      return Check(request, host);
-    case Command::DirId:
-      return DirId(request, host);
+    case Command::Help: host.out += UsageText(); return kExitOk;
+    case Command::Version: host.out += VersionText(); return kExitOk;
+    case Command::Reg2Inf: return RegToInf(request, host);
+    case Command::Check: return Check(request, host);
+    case Command::DirId: return DirId(request, host);
   }
   return kExitUsage;
 }

@@ -18,7 +18,7 @@ struct Host {
   std::function<bool(const std::string& path, const std::string& bytes, std::string* error)> writeFile;
   // The system folders, with the options' values taking precedence.
   std::function<SystemFolders(const FolderOptions& options)> systemFolders;
-  RegCodec codec;  // the 8-bit code page
+  RegCodec codec;   // the 8-bit code page
   std::string out;  // standard output
   std::string err;  // standard error
 };

@@ -19,8 +19,8 @@ int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   varnock::cli::Host host = varnock::cli::SystemHost();
   const int code = varnock::cli::RunCli(args, host);
-  const bool written = std::fwrite(host.out.data(), 1, host.out.size(), stdout) == host.out.size() &&
-                       std::fflush(stdout) == 0;
+  const bool written =
+      std::fwrite(host.out.data(), 1, host.out.size(), stdout) == host.out.size() && std::fflush(stdout) == 0;
   std::fwrite(host.err.data(), 1, host.err.size(), stderr);
   if (!written && code == varnock::cli::kExitOk) return varnock::cli::kExitIo;
   return code;

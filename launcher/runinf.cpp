@@ -72,7 +72,8 @@ int Run() {
   Text folder;
   if (!CurrentDirectory(folder)) return 1;
   Text search;
-  if (!search.Append(folder.c_str()) || !search.Append(Separator(folder.c_str())) || !search.Append(g_pattern)) return 1;
+  if (!search.Append(folder.c_str()) || !search.Append(Separator(folder.c_str())) || !search.Append(g_pattern))
+    return 1;
   WIN32_FIND_DATAA found;
   HANDLE find = FindFirstFileA(search.c_str(), &found);
   if (find == INVALID_HANDLE_VALUE) {

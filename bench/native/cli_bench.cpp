@@ -37,8 +37,9 @@ std::string Export2000() {
 }
 
 std::string Inf64K() {
-  std::string inf = "[Version]\r\nSignature=\"$CHICAGO$\"\r\nProvider=%Mfg%\r\n\r\n[DefaultInstall]\r\n"
-                    "AddReg=Keys\r\nCopyFiles=Files\r\n\r\n[Files]\r\n";
+  std::string inf =
+      "[Version]\r\nSignature=\"$CHICAGO$\"\r\nProvider=%Mfg%\r\n\r\n[DefaultInstall]\r\n"
+      "AddReg=Keys\r\nCopyFiles=Files\r\n\r\n[Files]\r\n";
   for (int i = 0; inf.size() < 60000; ++i) {
     inf += "file" + std::to_string(i) + ".dll ; copied to %11% with C:\\path\r\n";
     if (i % 40 == 0) inf += "[Keys" + std::to_string(i) + "]\r\nHKLM,\"Software\\%Mfg%\",\"Path\",,\"%10%\\x\"\r\n";

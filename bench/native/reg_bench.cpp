@@ -54,8 +54,8 @@ std::vector<std::string> QuadraticPass(std::vector<std::string> lines) {
     for (std::size_t g = 0; g < lines.size(); ++g) {
       const std::string& line = lines[m];
       const std::string key = line.size() > 2 ? line.substr(1, line.size() - 2) : std::string();
-      if (!key.empty() && lines[g].find(key) != std::string::npos && lines[g] != lines[m] &&
-          m + 1 < lines.size() && !lines[m + 1].empty() && lines[m + 1][0] == '[') {
+      if (!key.empty() && lines[g].find(key) != std::string::npos && lines[g] != lines[m] && m + 1 < lines.size() &&
+          !lines[m + 1].empty() && lines[m + 1][0] == '[') {
         lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(m));
       }
     }
@@ -110,8 +110,8 @@ int main() {
   std::printf("temporary profile file: %zu bytes, %zu AddReg lines out\n", profileBytes, lineCount);
   std::printf("clean + profile layout : median %8.2f ms  min %8.2f ms\n", Median(cleanTimes),
               *std::min_element(cleanTimes.begin(), cleanTimes.end()));
-  std::printf("translate all sections : median %8.2f ms  min %8.2f ms  (%.2f us per value)\n",
-              Median(translateTimes), *std::min_element(translateTimes.begin(), translateTimes.end()),
+  std::printf("translate all sections : median %8.2f ms  min %8.2f ms  (%.2f us per value)\n", Median(translateTimes),
+              *std::min_element(translateTimes.begin(), translateTimes.end()),
               1000.0 * Median(translateTimes) / values);
   std::printf("empty-parent pass      : median %8.2f ms (quadratic as written: %.2f ms, same result: %s)\n",
               Median(fastTimes), slowTime, fastResult == slowResult ? "yes" : "NO");

@@ -9,14 +9,13 @@ namespace varnock {
 std::string SizeText(std::size_t characters);
 
 // "Line 12  Col 3" with the catalogue's two words.
-std::string CaretText(const std::string& lineWord, std::size_t line, const std::string& colWord,
-                      std::size_t column);
+std::string CaretText(const std::string& lineWord, std::size_t line, const std::string& colWord, std::size_t column);
 
 struct TitleParts {
-  std::string prefix;       // "Varnock v2.9.2"
-  int instanceNumber = 0;   // shown when not 0 and the Windows menu is visible
+  std::string prefix;      // "Varnock v2.9.2"
+  int instanceNumber = 0;  // shown when not 0 and the Windows menu is visible
   bool windowsMenuVisible = false;
-  std::string fileName;     // empty: untitled
+  std::string fileName;  // empty: untitled
   bool modified = false;
   std::string notSavedText;  // " (not saved)"
   std::string modifiedText;  // " (modified)"

@@ -30,8 +30,7 @@ std::string WindowsVersionText(const OsVersion& v) {
 }
 
 bool IsWindows9xText(const std::string& versionText) {
-  return versionText.find("Windows 95") != std::string::npos ||
-         versionText.find("Windows 98") != std::string::npos ||
+  return versionText.find("Windows 95") != std::string::npos || versionText.find("Windows 98") != std::string::npos ||
          versionText.find("Windows Me") != std::string::npos;
 }
 

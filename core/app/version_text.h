@@ -9,7 +9,7 @@ struct OsVersion {
   unsigned long platform = 0;  // 1 = Windows 95/98/Me, 2 = NT family
   unsigned long major = 0;
   unsigned long minor = 0;
-  unsigned long build = 0;     // only the low 16 bits are shown
+  unsigned long build = 0;  // only the low 16 bits are shown
 };
 
 // "Windows 98 4.10 (Build 2222)" and so on; the last matching rule wins. A platform

@@ -9,15 +9,12 @@ namespace varnock {
 enum class ColourRole : unsigned char { Text, Comment, Error, Section, Entry };
 
 struct ColourRange {
-    std::size_t start = 0;   // offset in the control (a CR LF break counts two positions)
-    std::size_t length = 0;
-    ColourRole role = ColourRole::Text;
+  std::size_t start = 0;  // offset in the control (a CR LF break counts two positions)
+  std::size_t length = 0;
+  ColourRole role = ColourRole::Text;
 
-    std::size_t end() const { return start + length; }
-    bool operator==(const ColourRange& o) const
-    {
-        return start == o.start && length == o.length && role == o.role;
-    }
+  std::size_t end() const { return start + length; }
+  bool operator==(const ColourRange& o) const { return start == o.start && length == o.length && role == o.role; }
 };
 
 }  // namespace varnock

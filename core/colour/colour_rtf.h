@@ -14,8 +14,8 @@ namespace varnock {
 // The RTF colour table. Plain 0x00BBGGRR values: system colours are resolved by the
 // caller (the high byte is ignored).
 struct RtfColours {
-    std::uint32_t text = 0;
-    ColourScheme scheme;
+  std::uint32_t text = 0;
+  ColourScheme scheme;
 };
 
 // RTF that loads `text` (8-bit; each line break, CR LF or lone CR or LF, becomes \par)
@@ -32,9 +32,8 @@ struct RtfColours {
 // \uN, so they come back as the same bytes through that code page whatever code page
 // the control would pick for the font's character set (the system's OEM code page
 // need not be the one ANSI art is read with).
-std::string BuildColourRtf(const std::string& text, const std::vector<ColourRange>& ranges,
-                           const RtfColours& colours, const FontSpec& font,
-                           const std::vector<char16_t>* highBytes = nullptr);
+std::string BuildColourRtf(const std::string& text, const std::vector<ColourRange>& ranges, const RtfColours& colours,
+                           const FontSpec& font, const std::vector<char16_t>* highBytes = nullptr);
 
 // True when some line break of `text` is a CR or LF alone rather than CR LF.
 bool HasLoneLineBreak(const std::string& text);

@@ -10,16 +10,14 @@ inline constexpr std::uint32_t kDefaultSectionColour = 0x008000;  // green
 inline constexpr std::uint32_t kDefaultEntryColour = 0x800080;    // purple
 
 struct ColourScheme {
-    std::uint32_t comment = kDefaultCommentColour;
-    std::uint32_t error = kDefaultErrorColour;
-    std::uint32_t section = kDefaultSectionColour;
-    std::uint32_t entry = kDefaultEntryColour;
+  std::uint32_t comment = kDefaultCommentColour;
+  std::uint32_t error = kDefaultErrorColour;
+  std::uint32_t section = kDefaultSectionColour;
+  std::uint32_t entry = kDefaultEntryColour;
 
-    bool operator==(const ColourScheme& o) const
-    {
-        return comment == o.comment && error == o.error && section == o.section &&
-               entry == o.entry;
-    }
+  bool operator==(const ColourScheme& o) const {
+    return comment == o.comment && error == o.error && section == o.section && entry == o.entry;
+  }
 };
 
 }  // namespace varnock

@@ -6,20 +6,20 @@
 namespace varnock {
 
 struct KeyEvent {
-    bool down = true;           // key down, else key up
-    unsigned virtualKey = 0;    // Windows virtual-key code
-    bool shift = false;
-    bool ctrl = false;
-    bool alt = false;
-    bool selectionEmpty = true;
+  bool down = true;         // key down, else key up
+  unsigned virtualKey = 0;  // Windows virtual-key code
+  bool shift = false;
+  bool ctrl = false;
+  bool alt = false;
+  bool selectionEmpty = true;
 };
 
 struct KeystrokeRecolour {
-    // 1-based lines to give to the one-line pass, in order. May hold 0 or a number past
-    // the last line (Up on the first line, Down on the last): the pass ignores those.
-    std::vector<std::size_t> lines;
-    // Shift+Insert pastes: the whole document is recoloured at the next selection change.
-    bool setRecolourPending = false;
+  // 1-based lines to give to the one-line pass, in order. May hold 0 or a number past
+  // the last line (Up on the first line, Down on the last): the pass ignores those.
+  std::vector<std::size_t> lines;
+  // Shift+Insert pastes: the whole document is recoloured at the next selection change.
+  bool setRecolourPending = false;
 };
 
 // The recolouring a key event asks for, given the caret's 1-based line when the event
@@ -31,8 +31,8 @@ KeystrokeRecolour RecolourForKey(const KeyEvent& key, std::size_t caretLine, boo
 // finds lines from the caret needs no number, and a step past the first or the last
 // line colours nothing, as the line numbers 0 and past the end do.
 struct KeystrokeSteps {
-    std::vector<int> steps;
-    bool setRecolourPending = false;
+  std::vector<int> steps;
+  bool setRecolourPending = false;
 };
 KeystrokeSteps RecolourStepsForKey(const KeyEvent& key, bool liveColouring);
 

@@ -14,9 +14,9 @@ constexpr std::size_t npos = std::string::npos;
 
 // Install directives whose values name sections of the same file.
 const char* const kSectionDirectives[] = {
-    "ADDREG",          "DELREG",          "BITREG",       "COPYFILES",   "DELFILES",       "RENFILES",
-    "UPDATEINIS",      "UPDATEINIFIELDS", "INI2REG",      "REGISTERDLLS", "UNREGISTERDLLS", "PROFILEITEMS",
-    "ADDPOWERSETTING", "DELPROPERTY",     "ADDPROPERTY",
+    "ADDREG",         "DELREG",       "BITREG",          "COPYFILES",   "DELFILES",
+    "RENFILES",       "UPDATEINIS",   "UPDATEINIFIELDS", "INI2REG",     "REGISTERDLLS",
+    "UNREGISTERDLLS", "PROFILEITEMS", "ADDPOWERSETTING", "DELPROPERTY", "ADDPROPERTY",
 };
 
 bool IsSectionDirective(const std::string& key) {
@@ -171,20 +171,13 @@ std::vector<TextProblem> CheckText(const std::string& text, DocKind kind) {
 
 std::string LineFaultText(const LineFaultAt& fault) {
   switch (fault.fault) {
-    case LineFault::UnclosedHeader:
-      return "section header has no closing \"]\"";
-    case LineFault::TextAfterHeader:
-      return "text after the \"]\" of a section header";
-    case LineFault::SemicolonInHeader:
-      return "\";\" inside the brackets of a section header";
-    case LineFault::InfColon:
-      return "colon outside quotes";
-    case LineFault::LineTooLong:
-      return "line longer than 511 characters";
-    case LineFault::UndefinedString:
-      return fault.detail + " is not defined in a [Strings] section";
-    case LineFault::MissingSection:
-      return "section [" + fault.detail + "] does not exist";
+    case LineFault::UnclosedHeader: return "section header has no closing \"]\"";
+    case LineFault::TextAfterHeader: return "text after the \"]\" of a section header";
+    case LineFault::SemicolonInHeader: return "\";\" inside the brackets of a section header";
+    case LineFault::InfColon: return "colon outside quotes";
+    case LineFault::LineTooLong: return "line longer than 511 characters";
+    case LineFault::UndefinedString: return fault.detail + " is not defined in a [Strings] section";
+    case LineFault::MissingSection: return "section [" + fault.detail + "] does not exist";
   }
   return std::string();
 }

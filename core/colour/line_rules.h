@@ -20,23 +20,23 @@ const char* EntryDelimiterSet(EntryDelimiters which);
 inline constexpr std::size_t kInfLineLimit = 511;
 
 struct LineColouring {
-    // The line as the rules read it: lengthened by `marker` when it was over-long.
-    std::string line;
-    // Over-long INF line: tell the user (error box "REG_512_WARN", OK only), then insert
-    // `marker` at offset `markerOffset` (the line start), then paint `ranges`.
-    bool overLong = false;
-    std::string marker;
-    std::size_t markerOffset = 0;
-    // In painting order, in the offsets of the text after the insertion. The first
-    // range puts the whole line in the text colour. Empty for an empty line and for
-    // kind None.
-    std::vector<ColourRange> ranges;
+  // The line as the rules read it: lengthened by `marker` when it was over-long.
+  std::string line;
+  // Over-long INF line: tell the user (error box "REG_512_WARN", OK only), then insert
+  // `marker` at offset `markerOffset` (the line start), then paint `ranges`.
+  bool overLong = false;
+  std::string marker;
+  std::size_t markerOffset = 0;
+  // In painting order, in the offsets of the text after the insertion. The first
+  // range puts the whole line in the text colour. Empty for an empty line and for
+  // kind None.
+  std::vector<ColourRange> ranges;
 };
 
 // Colours `line` (without its line break) starting at control offset `lineOffset`.
 // `longLineMarker` is the catalogue text of "REG_512_FIX"; see LongLineMarker.
-LineColouring ColourLine(const std::string& line, std::size_t lineOffset, DocKind kind,
-                         EntryDelimiters delimiters, const std::string& longLineMarker);
+LineColouring ColourLine(const std::string& line, std::size_t lineOffset, DocKind kind, EntryDelimiters delimiters,
+                         const std::string& longLineMarker);
 
 // The text inserted before an over-long INF line. It must begin with a colon: that is
 // what makes the line an error and keeps the next pass from inserting it again, so a

@@ -12,7 +12,6 @@ namespace varnock {
 // starting at control offset `lineOffset`, as consecutive runs from the line start to
 // its end; neighbours of the same role are merged. Ranges outside the line are cut.
 // Empty for an empty line.
-std::vector<ColourRange> LineRuns(const std::vector<ColourRange>& ranges,
-                                  std::size_t lineOffset, std::size_t length);
+std::vector<ColourRange> LineRuns(const std::vector<ColourRange>& ranges, std::size_t lineOffset, std::size_t length);
 
 }  // namespace varnock

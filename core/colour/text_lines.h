@@ -9,10 +9,10 @@
 namespace varnock {
 
 struct TextLineSpan {
-    std::size_t byteStart = 0;  // index of the line's first byte in the string
-    std::size_t length = 0;     // bytes in the line, without its line break
-    std::size_t offset = 0;     // the line's start in the control: sum of (length + break) before it
-    std::size_t breakLength = 0;  // 2 for CR LF, 1 for a lone CR or LF, 0 for the last line
+  std::size_t byteStart = 0;    // index of the line's first byte in the string
+  std::size_t length = 0;       // bytes in the line, without its line break
+  std::size_t offset = 0;       // the line's start in the control: sum of (length + break) before it
+  std::size_t breakLength = 0;  // 2 for CR LF, 1 for a lone CR or LF, 0 for the last line
 };
 
 // The lines of `text`, split at CR LF, a lone CR or a lone LF. There is always at least

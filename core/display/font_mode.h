@@ -15,11 +15,11 @@ FontMode FontModeFromValue(int value);
 FontMode NextFontMode(FontMode mode);
 
 struct DisplayFontChoice {
-    FontSpec font;
-    bool printEnabled = true;
-    const char* panelText = "";  // status panel 3
-    bool panelRaised = false;    // its bevel: raised, else lowered
-    bool ansiArt = false;        // the OEM font was chosen
+  FontSpec font;
+  bool printEnabled = true;
+  const char* panelText = "";  // status panel 3
+  bool panelRaised = false;    // its bevel: raised, else lowered
+  bool ansiArt = false;        // the OEM font was chosen
 };
 
 // What `mode` makes of the display. `ansiArtText` is IsAnsiArtText of the document

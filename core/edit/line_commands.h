@@ -16,11 +16,11 @@
 namespace varnock {
 
 struct LineEdit {
-    Selection selectFirst;
-    bool changes = false;
-    TextReplacement replacement;
-    Selection selectAfter;
-    bool recolour = false;
+  Selection selectFirst;
+  bool changes = false;
+  TextReplacement replacement;
+  Selection selectAfter;
+  bool recolour = false;
 };
 
 // The text the REG file header inserts at the top of the document.

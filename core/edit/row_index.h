@@ -21,14 +21,14 @@ namespace varnock {
 
 // What the control tells about its rows; positions as it counts them.
 class RowIndex {
-public:
-    virtual ~RowIndex() = default;
-    virtual std::size_t textLength() const = 0;
-    virtual std::size_t rowCount() const = 0;  // at least 1
-    virtual std::size_t rowOf(std::size_t position) const = 0;
-    virtual std::size_t rowStart(std::size_t row) const = 0;
-    // Without the line break that may end the row.
-    virtual std::size_t rowLength(std::size_t row) const = 0;
+ public:
+  virtual ~RowIndex() = default;
+  virtual std::size_t textLength() const = 0;
+  virtual std::size_t rowCount() const = 0;  // at least 1
+  virtual std::size_t rowOf(std::size_t position) const = 0;
+  virtual std::size_t rowStart(std::size_t row) const = 0;
+  // Without the line break that may end the row.
+  virtual std::size_t rowLength(std::size_t row) const = 0;
 };
 
 // True when the control's breaks are the text's: no CR CR LF, and not both a lone CR
@@ -51,10 +51,10 @@ CaretPlace LocateCaretAfter(const std::string& textBefore, std::size_t lineStart
 // A text line: where it starts and how many positions it holds, without its break,
 // and the rows it covers.
 struct TextLineRange {
-    std::size_t start = 0;
-    std::size_t length = 0;
-    std::size_t firstRow = 0;
-    std::size_t lastRow = 0;
+  std::size_t start = 0;
+  std::size_t length = 0;
+  std::size_t firstRow = 0;
+  std::size_t lastRow = 0;
 };
 inline bool operator==(TextLineRange a, TextLineRange b) { return a.start == b.start && a.length == b.length; }
 

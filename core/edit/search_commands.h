@@ -27,10 +27,10 @@ bool SelectionIsSearchText(const std::string& text, Selection selection, const s
 // make `edit` (select its range, replace it by its text), select `select`, then beep
 // and show SEARCH_NOT_FOUND if `notFound`, or clear the status message otherwise.
 struct ReplaceOutcome {
-    std::optional<TextReplacement> edit;
-    std::optional<Selection> select;  // in the text after `edit`
-    bool notFound = false;
-    std::size_t replacements = 0;
+  std::optional<TextReplacement> edit;
+  std::optional<Selection> select;  // in the text after `edit`
+  bool notFound = false;
+  std::size_t replacements = 0;
 };
 
 // The replace button: replaces the selected match (or the next one) and selects the
@@ -49,8 +49,8 @@ ReplaceOutcome ReplaceAll(const std::string& text, Selection selection, const st
 // Screen positions of the dialogs, from the main window's left and top edges and the
 // text control's width.
 struct DialogPosition {
-    int x = 0;
-    int y = 0;
+  int x = 0;
+  int y = 0;
 };
 DialogPosition FindDialogPlace(int controlWidth, int windowLeft, int windowTop);
 DialogPosition ReplaceDialogPlace(int controlWidth, int windowLeft, int windowTop);

@@ -7,9 +7,9 @@
 namespace varnock {
 
 struct Selection {
-    std::size_t start = 0;
-    std::size_t length = 0;
-    std::size_t end() const { return start + length; }
+  std::size_t start = 0;
+  std::size_t length = 0;
+  std::size_t end() const { return start + length; }
 };
 
 inline bool operator==(Selection a, Selection b) { return a.start == b.start && a.length == b.length; }
@@ -17,9 +17,9 @@ inline bool operator!=(Selection a, Selection b) { return !(a == b); }
 
 // One change of the text: the `length` positions from `start` become `text`.
 struct TextReplacement {
-    std::size_t start = 0;
-    std::size_t length = 0;
-    std::string text;
+  std::size_t start = 0;
+  std::size_t length = 0;
+  std::string text;
 };
 
 // The selection cut down to a text of `textLength` positions, as the control would keep it.

@@ -7,8 +7,8 @@
 namespace varnock {
 
 struct SearchOptions {
-    bool matchCase = false;
-    bool wholeWord = false;
+  bool matchCase = false;
+  bool wholeWord = false;
 };
 
 // Upper-case form of every byte. The Windows layer fills it from the locale's
@@ -26,32 +26,31 @@ inline constexpr int kNoNeighbour = -1;
 // Searches one text for one search text. Keeps a reference to `text`, which must
 // outlive it; the case folding is done once, however many searches follow.
 class TextSearcher {
-public:
-    TextSearcher(const std::string& text, const std::string& what, SearchOptions options,
-                 const UpperCaseTable& upper);
+ public:
+  TextSearcher(const std::string& text, const std::string& what, SearchOptions options, const UpperCaseTable& upper);
 
-    // Start of the first match at or after `origin`, or std::string::npos. An empty
-    // search text never matches. With the whole-word option, a match needs a delimiter
-    // or the start/end of the text on both sides. `before` is the byte in front of
-    // `origin` in the text as it now stands (kNoNeighbour at the start of the text):
-    // replace-all passes the last inserted byte, which the original text does not hold.
-    std::size_t FindFrom(std::size_t origin, int before) const;
-    // Same, with the neighbour taken from the text.
-    std::size_t FindFrom(std::size_t origin) const;
+  // Start of the first match at or after `origin`, or std::string::npos. An empty
+  // search text never matches. With the whole-word option, a match needs a delimiter
+  // or the start/end of the text on both sides. `before` is the byte in front of
+  // `origin` in the text as it now stands (kNoNeighbour at the start of the text):
+  // replace-all passes the last inserted byte, which the original text does not hold.
+  std::size_t FindFrom(std::size_t origin, int before) const;
+  // Same, with the neighbour taken from the text.
+  std::size_t FindFrom(std::size_t origin) const;
 
-    std::size_t patternLength() const { return needle_.size(); }
+  std::size_t patternLength() const { return needle_.size(); }
 
-private:
-    bool IsWholeWord(std::size_t match, std::size_t origin, int before) const;
+ private:
+  bool IsWholeWord(std::size_t match, std::size_t origin, int before) const;
 
-    const std::string& text_;
-    SearchOptions options_;
-    std::string haystack_;  // the text, upper-cased unless the case must match
-    std::string needle_;
+  const std::string& text_;
+  SearchOptions options_;
+  std::string haystack_;  // the text, upper-cased unless the case must match
+  std::string needle_;
 };
 
 // One search: the start of the first match at or after `origin`, or std::string::npos.
-std::size_t FindForward(const std::string& text, const std::string& what, std::size_t origin,
-                        SearchOptions options, const UpperCaseTable& upper);
+std::size_t FindForward(const std::string& text, const std::string& what, std::size_t origin, SearchOptions options,
+                        const UpperCaseTable& upper);
 
 }  // namespace varnock

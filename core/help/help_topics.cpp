@@ -120,9 +120,7 @@ std::vector<HelpTopic> ParseHelpTopics(const std::string& source) {
   return topics;
 }
 
-std::string HelpTopicIdForContext(int context) {
-  return context == 100 ? kHelpInfGuideTopic : kHelpContentsTopic;
-}
+std::string HelpTopicIdForContext(int context) { return context == 100 ? kHelpInfGuideTopic : kHelpContentsTopic; }
 
 std::string HelpMarkupToRtf(const std::string& markup) {
   std::string rtf =

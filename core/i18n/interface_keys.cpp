@@ -33,8 +33,11 @@ void MainWindowKeys(std::vector<InterfaceKey>& k) {
   k.push_back({"OpenDiag_Filter", F::Pad, "OpenDialog", T::Filter});
   k.push_back({"OpenReg_Filter", F::Pad, "OpenDiagReg", T::Filter});
   k.push_back({"OpenDialog", F::Pad, "OpenDialog", T::DialogTitle});
-  Captions(k, {{"MainMenu0", "FileMenu"}, {"MainMenu1", "EditMenu"}, {"MainMenu2", "FindMenu"},
-               {"MainMenu3", "AffMenu"}, {"MainMenu4", "OptionsMenu"}});
+  Captions(k, {{"MainMenu0", "FileMenu"},
+               {"MainMenu1", "EditMenu"},
+               {"MainMenu2", "FindMenu"},
+               {"MainMenu3", "AffMenu"},
+               {"MainMenu4", "OptionsMenu"}});
   k.push_back({"MainMenu5", F::Pad, "WinMenu", T::CaptionWithBlank});
   Pairs(k, {"FileNewItem", "FileOpenItem", "FileSaveItem", "FileSaveAsItem", "FilePrintItem", "FilePrintSetupItem",
             "FileExitItem", "EditUndoItem", "EditCutItem", "EditCopyItem", "EditPasteItem", "EditDeleteItem",
@@ -52,9 +55,16 @@ void MainWindowKeys(std::vector<InterfaceKey>& k) {
             "AffCustomize", "AffLNG", "AffColorINF", "AffColorIRI", "AffColorALL", "AffColorNO"});
   Pair(k, "AffDLLdefault", "DLLdefault");
   Pairs(k, {"AffOptTest", "AffOptRunInf", "AffRegit", "AffRegnfo", "AffUninst"});
-  Captions(k, {{"WinVert", "WinVert"}, {"WinHori", "WinHori"}, {"WinCasc", "WinCasc"}, {"WinBack", "WinBack"},
-               {"WinNewW", "WinNewW"}, {"WinClos", "WinClos"}});
-  Hints(k, {{"WinBackH", "WinBack"}, {"WinVertH", "WinVert"}, {"WinNewWH", "WinNewW"}, {"WinClosH", "WinClos"},
+  Captions(k, {{"WinVert", "WinVert"},
+               {"WinHori", "WinHori"},
+               {"WinCasc", "WinCasc"},
+               {"WinBack", "WinBack"},
+               {"WinNewW", "WinNewW"},
+               {"WinClos", "WinClos"}});
+  Hints(k, {{"WinBackH", "WinBack"},
+            {"WinVertH", "WinVert"},
+            {"WinNewWH", "WinNewW"},
+            {"WinClosH", "WinClos"},
             {"WinJumpH", "N17"}});
   Pairs(k, {"HelpContentsItem", "HelpINFItem", "HelpFolders", "HelpAboutItem"});
   for (const char* folder : {"Bureau", "SM", "SMP", "SMST", "Docs", "ApData", "BureauU", "SMU", "SMPU", "SMSTU",
@@ -66,8 +76,8 @@ void DialogKeys(std::vector<InterfaceKey>& k) {
   k.push_back({"AboutHint", F::About, "ProgramIcon", T::Hint});
   k.push_back({"AboutBox", F::About, "", T::CaptionBeforeTitle});
   k.push_back({"InfWiz", F::Wizard, "", T::Caption});
-  Captions(k, {{"InfWizLab1", "Label1"}, {"InfWizLab2", "Label2"}, {"InfWizLab10", "Label10"},
-               {"InfWizLab11", "Label11"}},
+  Captions(k,
+           {{"InfWizLab1", "Label1"}, {"InfWizLab2", "Label2"}, {"InfWizLab10", "Label10"}, {"InfWizLab11", "Label11"}},
            F::Wizard);
   Hints(k, {{"InfWizLab1H", "EditNomLong"}, {"InfWizLab2H", "EditNomCourt"}}, F::Wizard);
   k.push_back({"InfWizHelp", F::Wizard, "BitBtnHelp", T::Caption});
@@ -118,16 +128,16 @@ const std::vector<InterfaceKey>& InterfaceKeys() {
 const std::vector<LocCopy>& LocalisationCopies() {
   static const std::vector<LocCopy> copies = [] {
     std::vector<LocCopy> c;
-    const char* const tbSources[] = {"FileNewItem",   "FileOpenItem",  "FileSaveItem",     "EditCutItem",
-                                     "EditCopyItem",  "EditPasteItem", "EditUndoItem",     "EditWrapItem",
-                                     "FindItem",      "ReplaceItem",   "AffWizardItem",    "HelpAboutItem",
-                                     "HelpContentsItem", "AffRegItem", "AffTestItem"};
+    const char* const tbSources[] = {"FileNewItem",      "FileOpenItem",  "FileSaveItem",  "EditCutItem",
+                                     "EditCopyItem",     "EditPasteItem", "EditUndoItem",  "EditWrapItem",
+                                     "FindItem",         "ReplaceItem",   "AffWizardItem", "HelpAboutItem",
+                                     "HelpContentsItem", "AffRegItem",    "AffTestItem"};
     for (int i = 0; i < 15; ++i)
       c.push_back({F::Pad, "TB" + std::to_string(i + 1), T::Caption, F::Pad, tbSources[i], T::Hint});
     const std::pair<const char*, const char*> mirrors[] = {
-        {"PopUndo", "EditUndoItem"},  {"PopCut", "EditCutItem"},       {"PopCopy", "EditCopyItem"},
+        {"PopUndo", "EditUndoItem"},   {"PopCut", "EditCutItem"},      {"PopCopy", "EditCopyItem"},
         {"PopPaste", "EditPasteItem"}, {"PopDel", "EditDeleteItem"},   {"PopWrap", "EditWrapItem"},
-        {"PopF5", "EditF5"},          {"Toolbar1", "AffToolBarItem"}, {"Smallicons1", "AffSmallItem"}};
+        {"PopF5", "EditF5"},           {"Toolbar1", "AffToolBarItem"}, {"Smallicons1", "AffSmallItem"}};
     for (const auto& [to, from] : mirrors) {
       c.push_back({F::Pad, to, T::Caption, F::Pad, from, T::Caption});
       c.push_back({F::Pad, to, T::Hint, F::Pad, from, T::Hint});
@@ -149,11 +159,11 @@ const std::vector<LocCopy>& LocalisationCopies() {
 
 const std::vector<FolderChoice>& WizardFolderChoices() {
   static const std::vector<FolderChoice> choices = {
-      {"RadioButton1", "sfPF"},       {"RadioButton2", "sfCommonF"},  {"RadioButton3", "sfTEMP"},
-      {"RadioButton4", "sfSourcePath"}, {"RadioButton11", "sfBureau"}, {"RadioButton12", "sfDocs"},
-      {"RadioButton13", "sfApData"},  {"RadioButton14", "sfSM"},      {"RadioButton15", "sfSMP"},
-      {"RadioButton16", "sfSMST"},    {"RadioButton21", "sfBureauU"}, {"RadioButton22", "sfDocsU"},
-      {"RadioButton23", "sfApDataU"}, {"RadioButton24", "sfSMU"},     {"RadioButton25", "sfSMPU"},
+      {"RadioButton1", "sfPF"},         {"RadioButton2", "sfCommonF"},  {"RadioButton3", "sfTEMP"},
+      {"RadioButton4", "sfSourcePath"}, {"RadioButton11", "sfBureau"},  {"RadioButton12", "sfDocs"},
+      {"RadioButton13", "sfApData"},    {"RadioButton14", "sfSM"},      {"RadioButton15", "sfSMP"},
+      {"RadioButton16", "sfSMST"},      {"RadioButton21", "sfBureauU"}, {"RadioButton22", "sfDocsU"},
+      {"RadioButton23", "sfApDataU"},   {"RadioButton24", "sfSMU"},     {"RadioButton25", "sfSMPU"},
       {"RadioButton26", "sfSMSTU"},
   };
   return choices;

@@ -10,13 +10,13 @@ namespace varnock {
 enum class LocForm { Pad, About, Wizard, Colour };
 
 enum class LocTarget {
-  Caption,              // a menu entry's caption, a control's text, or (no control) the form's caption
+  Caption,  // a menu entry's caption, a control's text, or (no control) the form's caption
   Hint,
-  ShellVerb,            // the caption of the Explorer verb
-  Filter,               // a file dialog's filter
-  DialogTitle,          // a file dialog's title
-  CaptionWithBlank,     // the Windows menu: the value followed by one blank
-  CaptionBeforeTitle,   // the about box: the value followed by the program's title
+  ShellVerb,           // the caption of the Explorer verb
+  Filter,              // a file dialog's filter
+  DialogTitle,         // a file dialog's title
+  CaptionWithBlank,    // the Windows menu: the value followed by one blank
+  CaptionBeforeTitle,  // the about box: the value followed by the program's title
 };
 
 struct InterfaceKey {

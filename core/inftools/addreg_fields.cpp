@@ -38,8 +38,7 @@ std::string ByteList(const std::vector<unsigned char>& bytes) {
   return list;
 }
 
-std::string BinaryFields(const std::string& name, const std::string& flags,
-                         const std::vector<unsigned char>& bytes) {
+std::string BinaryFields(const std::string& name, const std::string& flags, const std::vector<unsigned char>& bytes) {
   // No trailing comma for empty data: the setup library would read one empty byte.
   return bytes.empty() ? name + "," + flags : name + "," + flags + "," + ByteList(bytes);
 }
@@ -90,8 +89,7 @@ bool TextOf(const std::u16string& characters, RegFormat format, const RegCodec& 
 
 // hex(1) and hex(2): one string. A missing terminator is added, as the registry editor
 // does; anything after an inner NUL cannot be stored through AddReg.
-AddRegFields StringTypeFields(const std::string& name, const RegData& data, RegFormat format,
-                              const RegCodec& codec) {
+AddRegFields StringTypeFields(const std::string& name, const RegData& data, RegFormat format, const RegCodec& codec) {
   bool exact = true;
   std::u16string characters = CharactersOf(data.bytes, format, &exact);
   if (!characters.empty() && characters.back() == 0) characters.pop_back();
@@ -111,8 +109,7 @@ AddRegFields StringTypeFields(const std::string& name, const RegData& data, RegF
 // Strings of a well-formed multi-string: each non-empty and NUL-terminated, the list
 // ended by one more NUL. False for anything else, which only the byte form keeps.
 bool SplitMultiString(const std::u16string& characters, std::vector<std::u16string>* strings) {
-  if (characters.size() < 3 || characters[characters.size() - 1] != 0 ||
-      characters[characters.size() - 2] != 0) {
+  if (characters.size() < 3 || characters[characters.size() - 1] != 0 || characters[characters.size() - 2] != 0) {
     return false;
   }
   std::size_t start = 0;
@@ -128,8 +125,7 @@ bool SplitMultiString(const std::u16string& characters, std::vector<std::u16stri
 
 // As bytes of type 7. The setup library stores them as they are, so REGEDIT4 text is
 // turned into the UTF-16 the registry holds.
-AddRegFields MultiStringBytes(const std::string& name, const RegData& data, RegFormat format,
-                              const RegCodec& codec) {
+AddRegFields MultiStringBytes(const std::string& name, const RegData& data, RegFormat format, const RegCodec& codec) {
   if (format == RegFormat::Version5) {
     return {AddRegFieldsKind::Exact, BinaryFields(name, TypeFlags(kRegMultiSz), data.bytes)};
   }
@@ -143,8 +139,8 @@ AddRegFields MultiStringBytes(const std::string& name, const RegData& data, RegF
 // The strings as quoted fields, the readable form, when the list is well formed, every
 // string is exact and the fields fit in `room`; otherwise the bytes (unless only the
 // quoted form is exact, as REGEDIT4 text can be where this code page lacks a character).
-AddRegFields MultiStringFields(const std::string& name, const RegData& data, RegFormat format,
-                               const RegCodec& codec, std::size_t room) {
+AddRegFields MultiStringFields(const std::string& name, const RegData& data, RegFormat format, const RegCodec& codec,
+                               std::size_t room) {
   bool whole = true;
   const std::u16string characters = CharactersOf(data.bytes, format, &whole);
   std::vector<std::u16string> strings;
@@ -164,17 +160,14 @@ AddRegFields MultiStringFields(const std::string& name, const RegData& data, Reg
   return bytes.kind == AddRegFieldsKind::Exact || quoted.kind != AddRegFieldsKind::Exact ? bytes : quoted;
 }
 
-AddRegFields BinaryValueFields(const std::string& name, const RegData& data, RegFormat format,
-                               const RegCodec& codec, std::size_t room) {
+AddRegFields BinaryValueFields(const std::string& name, const RegData& data, RegFormat format, const RegCodec& codec,
+                               std::size_t room) {
   if (!data.typed) return {AddRegFieldsKind::Exact, BinaryFields(name, kFlagBinary, data.bytes)};
   switch (data.type) {
-    case kRegNone:
-      return {AddRegFieldsKind::Exact, BinaryFields(name, kFlagNone, data.bytes)};
+    case kRegNone: return {AddRegFieldsKind::Exact, BinaryFields(name, kFlagNone, data.bytes)};
     case kRegSz:
-    case kRegExpandSz:
-      return StringTypeFields(name, data, format, codec);
-    case kRegMultiSz:
-      return MultiStringFields(name, data, format, codec, room);
+    case kRegExpandSz: return StringTypeFields(name, data, format, codec);
+    case kRegMultiSz: return MultiStringFields(name, data, format, codec, room);
     default:
       if (data.type > 0xFFFF) return {AddRegFieldsKind::Unwritable, std::string()};
       return {AddRegFieldsKind::Exact, BinaryFields(name, TypeFlags(data.type), data.bytes)};
@@ -183,24 +176,21 @@ AddRegFields BinaryValueFields(const std::string& name, const RegData& data, Reg
 
 }  // namespace
 
-AddRegFields AddRegFieldsFor(const std::string& nameField, const RegData& data, RegFormat format,
-                             const RegCodec& codec, std::size_t room) {
+AddRegFields AddRegFieldsFor(const std::string& nameField, const RegData& data, RegFormat format, const RegCodec& codec,
+                             std::size_t room) {
   switch (data.kind) {
     case RegDataKind::String: {
       const bool exact = IsInfSafe(data.text);
       return {exact ? AddRegFieldsKind::Exact : AddRegFieldsKind::Inexact,
               nameField + "," + kFlagString + "," + inftext::QuoteInfField(MadeInfSafe(data.text))};
     }
-    case RegDataKind::Dword:
-      return {AddRegFieldsKind::Exact, BinaryFields(nameField, kFlagDword, data.bytes)};
-    case RegDataKind::Binary:
-      return BinaryValueFields(nameField, data, format, codec, room);
+    case RegDataKind::Dword: return {AddRegFieldsKind::Exact, BinaryFields(nameField, kFlagDword, data.bytes)};
+    case RegDataKind::Binary: return BinaryValueFields(nameField, data, format, codec, room);
     case RegDataKind::Delete:
       // With an empty value name the deletion flag removes the whole key.
       if (nameField.empty()) return {AddRegFieldsKind::DefaultDeletion, std::string()};
       return {AddRegFieldsKind::Exact, nameField + "," + kFlagDeleteValue};
-    case RegDataKind::Malformed:
-      break;
+    case RegDataKind::Malformed: break;
   }
   return {AddRegFieldsKind::Unwritable, std::string()};
 }

@@ -27,7 +27,7 @@ struct AddRegFields {
 // how hex(1), hex(2) and hex(7) bytes are encoded (8-bit text or UTF-16LE). `room` is
 // what one line leaves for the fields: a multi-string whose quoted strings pass it is
 // written as its bytes, which can be continued over several lines at any byte.
-AddRegFields AddRegFieldsFor(const std::string& nameField, const RegData& data, RegFormat format,
-                             const RegCodec& codec, std::size_t room = std::string::npos);
+AddRegFields AddRegFieldsFor(const std::string& nameField, const RegData& data, RegFormat format, const RegCodec& codec,
+                             std::size_t room = std::string::npos);
 
 }  // namespace varnock

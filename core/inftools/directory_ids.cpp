@@ -22,8 +22,7 @@ struct Folders {
 };
 
 Folders Prepare(const SystemFolders& f) {
-  return Folders{f.windows, f.programFiles, f.boot, f.windows.substr(0, 3), f.platform == 1,
-                 f.platform == 2};
+  return Folders{f.windows, f.programFiles, f.boot, f.windows.substr(0, 3), f.platform == 1, f.platform == 2};
 }
 
 // Windows subfolders that have an identifier of their own, in rule order. `id` is the

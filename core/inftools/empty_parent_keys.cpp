@@ -8,9 +8,7 @@ namespace varnock {
 
 namespace {
 
-std::string KeyOf(const std::string& line) {
-  return line.size() > 2 ? line.substr(1, line.size() - 2) : std::string();
-}
+std::string KeyOf(const std::string& line) { return line.size() > 2 ? line.substr(1, line.size() - 2) : std::string(); }
 
 }  // namespace
 

@@ -74,8 +74,7 @@ std::string QuoteInfField(const std::string& text) {
 }
 
 std::string TextAppendingLines(const std::string& documentText, const std::vector<std::string>& lines) {
-  const bool endsWithBreak =
-      documentText.empty() || documentText.back() == '\r' || documentText.back() == '\n';
+  const bool endsWithBreak = documentText.empty() || documentText.back() == '\r' || documentText.back() == '\n';
   std::size_t size = 0;
   for (const std::string& line : lines) size += line.size() + 2;
   std::string text;
@@ -88,9 +87,7 @@ std::string TextAppendingLines(const std::string& documentText, const std::vecto
   return text;
 }
 
-static std::size_t LastSeparator(const std::string& path) {
-  return path.find_last_of("\\/:");
-}
+static std::size_t LastSeparator(const std::string& path) { return path.find_last_of("\\/:"); }
 
 std::string FileNameOf(const std::string& path) {
   const std::size_t at = LastSeparator(path);

@@ -29,9 +29,7 @@ std::string CutComment(const std::string& value) {
   return value;
 }
 
-bool IsQuoted(const std::string& value) {
-  return value.size() > 1 && value.front() == '"' && value.back() == '"';
-}
+bool IsQuoted(const std::string& value) { return value.size() > 1 && value.front() == '"' && value.back() == '"'; }
 
 }  // namespace
 

@@ -19,8 +19,7 @@ class PatternAutomaton {
 
   // Reports each pattern found in `line` once, through `found(patternId)`.
   template <typename Found>
-  void Scan(const std::string& line, std::vector<std::size_t>& lastLine, std::size_t lineIndex,
-            Found found) const {
+  void Scan(const std::string& line, std::vector<std::size_t>& lastLine, std::size_t lineIndex, Found found) const {
     int state = 0;
     for (const char c : line) {
       state = Step(state, static_cast<unsigned char>(c));
@@ -45,9 +44,7 @@ class PatternAutomaton {
     int pattern = -1;
   };
 
-  static std::uint64_t EdgeKey(int node, unsigned char c) {
-    return (static_cast<std::uint64_t>(node) << 8) | c;
-  }
+  static std::uint64_t EdgeKey(int node, unsigned char c) { return (static_cast<std::uint64_t>(node) << 8) | c; }
 
   int Child(int node, unsigned char c) const {
     const auto it = edges_.find(EdgeKey(node, c));
@@ -104,8 +101,8 @@ class PatternAutomaton {
 
 }  // namespace
 
-std::vector<std::vector<std::size_t>> LinesContainingPatterns(
-    const std::vector<std::string>& lines, const std::vector<std::string>& patterns) {
+std::vector<std::vector<std::size_t>> LinesContainingPatterns(const std::vector<std::string>& lines,
+                                                              const std::vector<std::string>& patterns) {
   std::vector<std::vector<std::size_t>> result(patterns.size());
   std::unordered_map<std::string, std::size_t> distinctIds;
   std::vector<std::string> distinct;

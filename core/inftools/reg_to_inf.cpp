@@ -33,8 +33,8 @@ std::vector<InfLine> TranslateRegTextPortably(const std::string& regText, const 
   return lines;
 }
 
-RegFileTranslation TranslateRegFile(const std::string& regPath, const std::string& bytes,
-                                    const std::string& comment, const RegTranslateOptions& options) {
+RegFileTranslation TranslateRegFile(const std::string& regPath, const std::string& bytes, const std::string& comment,
+                                    const RegTranslateOptions& options) {
   RegFileTranslation result;
   result.lines = {RegImportHeader(regPath), comment};
   std::string text = bytes;

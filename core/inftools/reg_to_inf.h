@@ -23,8 +23,8 @@ struct RegFileTranslation {
 // The lines Import REG appends for the file `regPath` holding `bytes`; a UTF-16 file is
 // converted as the editor does when the user answers Yes. `comment` is the catalogue's
 // IMPORT_COMMENT text.
-RegFileTranslation TranslateRegFile(const std::string& regPath, const std::string& bytes,
-                                    const std::string& comment, const RegTranslateOptions& options);
+RegFileTranslation TranslateRegFile(const std::string& regPath, const std::string& bytes, const std::string& comment,
+                                    const RegTranslateOptions& options);
 
 // A complete INF that installs the translated section with the setup library: a
 // [Version] section, a [DefaultInstall] section whose AddReg names the section, then

@@ -90,8 +90,7 @@ std::string RegKeyPrefix(const std::string& keyPath) {
   return ":ERROR," + inftext::QuoteInfField(inftext::After(keyPath, 11));
 }
 
-std::vector<InfLine> TranslateRegSection(const std::string& sectionName,
-                                         const std::vector<RegProfileEntry>& entries,
+std::vector<InfLine> TranslateRegSection(const std::string& sectionName, const std::vector<RegProfileEntry>& entries,
                                          const RegTranslateOptions& options) {
   const RegImportTexts& texts = options.texts;
   RegSectionName section;
@@ -132,22 +131,15 @@ std::vector<InfLine> TranslateRegSection(const std::string& sectionName,
       lines.push_back(ErrorLine(prefix, raw, texts));
       continue;
     }
-    const AddRegFields fields =
-        AddRegFieldsFor(nameField, ParseRegData(raw), section.format, options.codec, room);
+    const AddRegFields fields = AddRegFieldsFor(nameField, ParseRegData(raw), section.format, options.codec, room);
     switch (fields.kind) {
-      case AddRegFieldsKind::Exact:
-        AddInstallLine(prefix + "," + fields.text, texts, &lines);
-        break;
+      case AddRegFieldsKind::Exact: AddInstallLine(prefix + "," + fields.text, texts, &lines); break;
       case AddRegFieldsKind::Inexact:
         lines.push_back({CommentText(texts.inexactValue), false});
         AddInstallLine(prefix + "," + fields.text, texts, &lines);
         break;
-      case AddRegFieldsKind::DefaultDeletion:
-        AddComment(texts.cannotDeleteDefault, prefix, &lines);
-        break;
-      case AddRegFieldsKind::Unwritable:
-        lines.push_back(ErrorLine(prefix, shownName + "=" + raw, texts));
-        break;
+      case AddRegFieldsKind::DefaultDeletion: AddComment(texts.cannotDeleteDefault, prefix, &lines); break;
+      case AddRegFieldsKind::Unwritable: lines.push_back(ErrorLine(prefix, shownName + "=" + raw, texts)); break;
     }
   }
   return lines;

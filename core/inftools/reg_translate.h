@@ -70,8 +70,7 @@ std::string RegKeyPrefix(const std::string& keyPath);
 //   malformed line or data    :ERROR! ROOT,"SUBKEY",<the REG text>
 // A line too long for the INF limit is continued over several lines; a multi-string
 // too long for one line is written in its byte form (0x00070001) first.
-std::vector<InfLine> TranslateRegSection(const std::string& sectionName,
-                                         const std::vector<RegProfileEntry>& entries,
+std::vector<InfLine> TranslateRegSection(const std::string& sectionName, const std::vector<RegProfileEntry>& entries,
                                          const RegTranslateOptions& options);
 
 }  // namespace varnock

@@ -50,8 +50,8 @@ int BoundedCount(const KeyValueStore& store);
 int CleanAndCount(KeyValueStore& store, const WindowFacts& windows);
 
 struct Registration {
-  bool registered = false;   // the window now stands in the table
-  int offsetSteps = 0;       // move the window by 20 and 44 pixels this many times
+  bool registered = false;                 // the window now stands in the table
+  int offsetSteps = 0;                     // move the window by 20 and 44 pixels this many times
   std::optional<bool> windowsMenuVisible;  // set when registering decides it
 };
 // Adds `window` under the next number (call after CleanAndCount, under the same lock).

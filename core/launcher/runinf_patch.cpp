@@ -49,8 +49,7 @@ bool Fits(size_t length, size_t room, const char* field, std::string* error) {
 }  // namespace
 
 bool FindLauncherFields(const std::string& image, LauncherFields* fields, std::string* error) {
-  const std::string description =
-      Utf16Bytes(Widen(RUNINF_DESCRIPTION_TEXT)) + std::string(2, '\0');
+  const std::string description = Utf16Bytes(Widen(RUNINF_DESCRIPTION_TEXT)) + std::string(2, '\0');
   return FindOnce(image, FieldPattern(RUNINF_QUESTION_TEXT, RUNINF_QUESTION_SIZE), "question", &fields->question,
                   error) &&
          FindOnce(image, FieldPattern(RUNINF_PATTERN_TEXT, RUNINF_PATTERN_SIZE), "pattern", &fields->pattern, error) &&

@@ -8,7 +8,7 @@
 namespace varnock {
 
 struct LauncherFields {
-  size_t question = 0;     // byte offsets in the image
+  size_t question = 0;  // byte offsets in the image
   size_t pattern = 0;
   size_t notFound = 0;
   size_t description = 0;  // first byte of the first UTF-16 character
@@ -20,9 +20,9 @@ struct LauncherFields {
 bool FindLauncherFields(const std::string& image, LauncherFields* fields, std::string* error);
 
 struct LauncherVariant {
-  bool french = false;  // the language "Francais"
-  bool custom = false;  // only the INF file `name`; otherwise any "*.inf"
-  std::string name;     // the INF file's name (ANSI), custom variant only
+  bool french = false;      // the language "Francais"
+  bool custom = false;      // only the INF file `name`; otherwise any "*.inf"
+  std::string name;         // the INF file's name (ANSI), custom variant only
   std::u16string wideName;  // the same name in UTF-16, through the ANSI code page
 };
 

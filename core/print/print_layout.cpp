@@ -8,7 +8,9 @@ namespace {
 
 constexpr int kHouseDpi = 288;
 
-int Scaled(int value, int dpi) { return static_cast<int>((static_cast<long long>(value) * dpi + kHouseDpi / 2) / kHouseDpi); }
+int Scaled(int value, int dpi) {
+  return static_cast<int>((static_cast<long long>(value) * dpi + kHouseDpi / 2) / kHouseDpi);
+}
 
 struct TextLine {
   std::size_t start;
@@ -68,8 +70,7 @@ std::vector<PrintPiece> PiecesOf(const std::string& text, std::size_t from, std:
       x += Advance('\t', x, k, widths);
       continue;
     }
-    if (pieces.empty() || pieces.back().start + pieces.back().length != i)
-      pieces.push_back({i, 0, k.left + x});
+    if (pieces.empty() || pieces.back().start + pieces.back().length != i) pieces.push_back({i, 0, k.left + x});
     ++pieces.back().length;
     x += Advance(text[i], x, k, widths);
   }

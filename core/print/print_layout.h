@@ -18,7 +18,7 @@ namespace varnock {
 struct PrintGeometry {
   int dpiX = 300;
   int dpiY = 300;
-  int pageWidth = 0;   // printable area in printer pixels
+  int pageWidth = 0;  // printable area in printer pixels
   int pageHeight = 0;
   int fontPoints = 10;  // the print font's size; 0 or less when unknown
   int lineHeight = 0;   // the print font's line height in printer pixels
@@ -38,7 +38,7 @@ using CharWidths = std::array<int, 256>;
 
 // A run of characters without TABs or line breaks, drawn with its left edge at x.
 struct PrintPiece {
-  std::size_t start;   // offset in the text (a CR LF counts two, as in the text control)
+  std::size_t start;  // offset in the text (a CR LF counts two, as in the text control)
   std::size_t length;
   int x;
 };

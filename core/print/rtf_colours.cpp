@@ -14,7 +14,7 @@ struct Colour {
 
 struct GroupState {
   int colourIndex = 0;
-  bool skip = false;       // a destination whose text is not document text
+  bool skip = false;  // a destination whose text is not document text
   bool colourTable = false;
 };
 
@@ -93,7 +93,8 @@ class RtfReader {
   long NumberAt(std::size_t from, std::size_t to) const {
     const bool negative = rtf_[from] == '-';
     long value = 0;
-    for (std::size_t i = negative ? from + 1 : from; i < to; ++i) value = std::min(value * 10 + (rtf_[i] - '0'), 1000000L);
+    for (std::size_t i = negative ? from + 1 : from; i < to; ++i)
+      value = std::min(value * 10 + (rtf_[i] - '0'), 1000000L);
     return negative ? -value : value;
   }
 

@@ -10,7 +10,7 @@
 namespace varnock {
 
 struct ColourRun {
-  std::size_t start;   // offset in the text (a paragraph end counts CR LF)
+  std::size_t start;  // offset in the text (a paragraph end counts CR LF)
   std::size_t length;
   std::uint32_t colour;  // 0x00BBGGRR; 0 with `automatic`
   bool automatic;        // no colour of its own: the system's text colour

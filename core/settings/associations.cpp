@@ -18,8 +18,7 @@ void Append(std::vector<RegistryOp>& to, const std::vector<RegistryOp>& more) {
 
 std::string VerbKey(const std::string& type) { return kClasses + type + "\\shell\\Varnock"; }
 
-void AddVerb(std::vector<RegistryOp>& ops, const std::string& type, const std::string& exe,
-             const std::string& verb) {
+void AddVerb(std::vector<RegistryOp>& ops, const std::string& type, const std::string& exe, const std::string& verb) {
   ops.push_back(Set(VerbKey(type), "", verb));
   ops.push_back(Set(VerbKey(type) + "\\command", "", ShellCommand(exe)));
 }

@@ -96,8 +96,8 @@ std::string ToolButtonsText(const std::vector<bool>& checks) {
 
 std::string QuoteForProfile(const std::string& value) {
   if (value.empty()) return value;
-  const bool edgeBlank = std::isspace(static_cast<unsigned char>(value.front())) ||
-                         std::isspace(static_cast<unsigned char>(value.back()));
+  const bool edgeBlank =
+      std::isspace(static_cast<unsigned char>(value.front())) || std::isspace(static_cast<unsigned char>(value.back()));
   const bool quoted = value.size() > 1 && IsProfileQuote(value.front()) && value.back() == value.front();
   return edgeBlank || quoted ? "\"" + value + "\"" : value;
 }

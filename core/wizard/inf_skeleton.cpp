@@ -151,8 +151,7 @@ class Writer {
     const bool shortcut = o_.customShortcut.checked;
     Add("[CustomDirs]");
     Add(";<oemSFN>,<ansiLFN>,<ansiSFN>,<oemLFN>");
-    if (copy)
-      Add(std::string("49081,49082,49083,49084=MyCustomDest.4908x,") + (a_.customCopyCode == 0 ? "1" : "5"));
+    if (copy) Add(std::string("49081,49082,49083,49084=MyCustomDest.4908x,") + (a_.customCopyCode == 0 ? "1" : "5"));
     if (shortcut)
       Add(std::string("49091,49092,49093,49094=MyShorcutDest.4909x,") + (a_.customShortcutCode == 0 ? "1" : "5"));
     if (copy) {

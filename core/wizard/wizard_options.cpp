@@ -22,8 +22,8 @@ void ApplyOptionDependencies(WizardOptions& o) {
 }
 
 void ApplyNameState(WizardOptions& o, bool bothNamesFilled) {
-  OptionBox* all[] = {&o.advPack, &o.setupDialog, &o.copyFiles, &o.customCopy,
-                      &o.registry, &o.shortcuts, &o.customShortcut, &o.uninstall};
+  OptionBox* all[] = {&o.advPack,  &o.setupDialog, &o.copyFiles,      &o.customCopy,
+                      &o.registry, &o.shortcuts,   &o.customShortcut, &o.uninstall};
   if (!bothNamesFilled) {
     for (OptionBox* box : all) Follow(*box, false);
     o.okEnabled = false;

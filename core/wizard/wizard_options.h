@@ -8,14 +8,14 @@ struct OptionBox {
 };
 
 struct WizardOptions {
-  OptionBox advPack;       // CheckBox05
-  OptionBox setupDialog;   // CheckBox10
-  OptionBox copyFiles;     // CheckBox20
-  OptionBox customCopy;    // CheckBox25
-  OptionBox registry;      // CheckBox30
-  OptionBox shortcuts;     // CheckBox40
+  OptionBox advPack;         // CheckBox05
+  OptionBox setupDialog;     // CheckBox10
+  OptionBox copyFiles;       // CheckBox20
+  OptionBox customCopy;      // CheckBox25
+  OptionBox registry;        // CheckBox30
+  OptionBox shortcuts;       // CheckBox40
   OptionBox customShortcut;  // CheckBox45
-  OptionBox uninstall;     // CheckBox50
+  OptionBox uninstall;       // CheckBox50
   bool pathEnabled = false;  // ButtonPath and EditPath
   bool okEnabled = false;    // BitBtnOK
 };

@@ -57,10 +57,17 @@ const char kLines[] =
 
 TEST(CliArguments, UsageErrorsExitWithTwo) {
   FakeHost fake;
-  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-           {}, {"frobnicate"}, {"reg2inf"}, {"reg2inf", "a", "b"}, {"reg2inf", "a", "-o"}, {"check"},
-           {"check", "--kind", "txt", "a"}, {"dirid"}, {"dirid", "p", "--platform", "3"}, {"check", "a", "--inf"},
-           {"--version", "x"}}) {
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{{},
+                                                                                    {"frobnicate"},
+                                                                                    {"reg2inf"},
+                                                                                    {"reg2inf", "a", "b"},
+                                                                                    {"reg2inf", "a", "-o"},
+                                                                                    {"check"},
+                                                                                    {"check", "--kind", "txt", "a"},
+                                                                                    {"dirid"},
+                                                                                    {"dirid", "p", "--platform", "3"},
+                                                                                    {"check", "a", "--inf"},
+                                                                                    {"--version", "x"}}) {
     EXPECT_EQ(fake.Run(args), kExitUsage) << (args.empty() ? "" : args[0]);
     EXPECT_NE(fake.host.err.find("varnock-cli: "), std::string::npos);
     EXPECT_EQ(fake.host.out, "");
@@ -102,8 +109,8 @@ TEST(CliRegToInf, FailuresLeaveNoOutputAndExitWithThree) {
 
 TEST(CliRegToInf, WarnsOfLongAndErrorLines) {
   FakeHost fake;
-  fake.files["a.reg"] = "REGEDIT4\r\n[HKEY_CURRENT_USER\\A]\r\n\"v\"=\"" + std::string(600, 'x') +
-                        "\"\r\n\"d\"=dword:xyz\r\n";
+  fake.files["a.reg"] =
+      "REGEDIT4\r\n[HKEY_CURRENT_USER\\A]\r\n\"v\"=\"" + std::string(600, 'x') + "\"\r\n\"d\"=dword:xyz\r\n";
   EXPECT_EQ(fake.Run({"reg2inf", "a.reg"}), kExitOk);
   EXPECT_NE(fake.host.err.find("a.reg: warning: output line 3 is longer than 511 characters"), std::string::npos)
       << fake.host.err;

@@ -20,8 +20,9 @@ TEST_F(DocumentBoxes, TooBigFileAnsweredNoStartsEmptyAndUntitled) {
   run = StartVarnock(path);
   HWND box = WaitForMessageBox(run);
   ASSERT_NE(box, nullptr);
-  EXPECT_EQ(MessageBoxText(box),
-            "Varnock is limited to 65535 characters.\rThis file is too big,\rdo you want to open it with default editor?");
+  EXPECT_EQ(
+      MessageBoxText(box),
+      "Varnock is limited to 65535 characters.\rThis file is too big,\rdo you want to open it with default editor?");
   EXPECT_NE(GetDlgItem(box, IDYES), nullptr);
   EXPECT_NE(GetDlgItem(box, IDNO), nullptr);
   PressButton(box, IDNO);

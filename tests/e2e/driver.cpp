@@ -75,8 +75,8 @@ Started StartVarnockIn(const std::string& folder, const std::string& argumentTex
   if (withArgument) commandLine += " " + argumentText;
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
-  s.ok = CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
-                        &startup, &s.process) != 0;
+  s.ok = CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                        &s.process) != 0;
   return s;
 }
 

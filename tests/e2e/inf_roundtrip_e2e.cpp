@@ -59,8 +59,8 @@ Started StartIn(const std::string& program, const std::string& folder) {
   std::string commandLine = "\"" + program + "\"";
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
-  s.ok = CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
-                        &startup, &s.process) != 0;
+  s.ok = CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                        &s.process) != 0;
   return s;
 }
 
@@ -170,8 +170,9 @@ TEST_F(InfRoundTrip, LauncherTakesALongFolderAndName) {
   folder += "\\";
   const std::string stem = "a-long-inf-file-name-for-the-launcher-0123456";
   ASSERT_TRUE(WriteFile(folder + stem + ".inf", std::string("[Version]\r\nsignature=\"$CHICAGO$\"\r\n\r\n"
-                                                             "[DefaultInstall]\r\nAddReg = r\r\n\r\n[r]\r\n"
-                                                             "HKCU,\"") + kLongKey + "\",\"Value\",,\"ok\"\r\n"));
+                                                            "[DefaultInstall]\r\nAddReg = r\r\n\r\n[r]\r\n"
+                                                            "HKCU,\"") +
+                                                    kLongKey + "\",\"Value\",,\"ok\"\r\n"));
   ASSERT_TRUE(CopyFileA((ExeFolder() + "launcher\\RunInf.exe").c_str(), (folder + "RunInf.exe").c_str(), FALSE));
   launcher = StartIn(folder + "RunInf.exe", folder);
   EXPECT_EQ(Answer(launcher, IDYES), "Do you want to install: " + stem + " ?|RunInf");

@@ -104,7 +104,8 @@ TEST_F(Copies, ThreeStartedAtOneInstantGetDistinctNumbers) {
     for (HWND w : windows) t.push_back(WindowTitle(w));
     std::sort(t.begin(), t.end());
     return t == std::vector<std::string>{kPrefix + "1 - ", kPrefix + "2 - ", kPrefix + "3 - "};
-  })) << WindowTitle(windows[0]) << "|" << WindowTitle(windows[1]) << "|" << WindowTitle(windows[2]);
+  })) << WindowTitle(windows[0])
+      << "|" << WindowTitle(windows[1]) << "|" << WindowTitle(windows[2]);
   EXPECT_EQ(Table("Compte"), "3");
 }
 
@@ -124,8 +125,8 @@ TEST_F(Copies, SwitchesAndExportedEntriesTileAndCascadeTheCopiesInTableOrder) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    EXPECT_TRUE(CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
-                               &startup, &process));
+    EXPECT_TRUE(CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                               &process));
     Started s;
     s.process = process;
     s.ok = true;
@@ -196,7 +197,8 @@ TEST_F(Copies, UninstallSwitchRemovesTheProgramsKeys) {
     RegCloseKey(h);
   }
   ASSERT_EQ(RunSwitch("/U"), 0);
-  for (const char* key : {"Software\\Brackwater", "Software\\CLASSES\\Varnock", "Software\\CLASSES\\inffile\\shell\\Varnock"}) {
+  for (const char* key :
+       {"Software\\Brackwater", "Software\\CLASSES\\Varnock", "Software\\CLASSES\\inffile\\shell\\Varnock"}) {
     HKEY h = nullptr;
     EXPECT_NE(RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, KEY_READ, &h), ERROR_SUCCESS) << key;
     if (h) RegCloseKey(h);

@@ -47,8 +47,8 @@ void ReadTree(const std::wstring& folder, Tree* tree) {
     const std::wstring path = folder + data.cFileName;
     Entry entry;
     entry.size = (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-    entry.written = (static_cast<ULONGLONG>(data.ftLastWriteTime.dwHighDateTime) << 32) |
-                    data.ftLastWriteTime.dwLowDateTime;
+    entry.written =
+        (static_cast<ULONGLONG>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
     // A folder's time changes with its content, which its entries already show.
     if (IsFolder(data)) entry.written = 0;
     (*tree)[path] = entry;
@@ -88,8 +88,8 @@ bool WriteWide(const std::wstring& path, const std::string& bytes) {
   HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   DWORD written = 0;
-  const bool ok = ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-                  written == bytes.size();
+  const bool ok =
+      ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) && written == bytes.size();
   CloseHandle(file);
   return ok;
 }

@@ -64,8 +64,10 @@ TEST_F(SettingsE2e, ACopyThatIsNotTheLastWritesNothing) {
   HWND second = Start();
   const std::string file = SettingsPath();
   WritePrivateProfileStringA("Instances", "Compte", "2", file.c_str());
-  WritePrivateProfileStringA("Instances", "1", std::to_string(reinterpret_cast<std::intptr_t>(first)).c_str(), file.c_str());
-  WritePrivateProfileStringA("Instances", "2", std::to_string(reinterpret_cast<std::intptr_t>(second)).c_str(), file.c_str());
+  WritePrivateProfileStringA("Instances", "1", std::to_string(reinterpret_cast<std::intptr_t>(first)).c_str(),
+                             file.c_str());
+  WritePrivateProfileStringA("Instances", "2", std::to_string(reinterpret_cast<std::intptr_t>(second)).c_str(),
+                             file.c_str());
   ASSERT_EQ(CloseAndWait(1, second), 0);
   EXPECT_EQ(Setting("Top"), "<none>");
   EXPECT_EQ(Setting("Compte", "Instances"), "1");  // the second copy left the table

@@ -22,9 +22,7 @@ class Startup : public ::testing::Test {
   Started run;
 };
 
-TEST_F(Startup, WithoutArgumentTheTitleIsThePrefixAlone) {
-  EXPECT_EQ(TitleWhenStarted("", false), kPrefix);
-}
+TEST_F(Startup, WithoutArgumentTheTitleIsThePrefixAlone) { EXPECT_EQ(TitleWhenStarted("", false), kPrefix); }
 
 TEST_F(Startup, FileArgumentOpensThatFile) {
   const std::string path = TempFolder() + "e2e start.inf";

@@ -49,13 +49,14 @@ TEST_F(About, HasItsTableGeometryCaptionFontsAndTexts) {
     const char* name;
     RECT place;
   } table[] = {
-      {"Panel1", {8, 8, 289, 209}},     {"ProgramIcon", {16, 11, 112, 107}}, {"ProductName", {120, 24, 277, 50}},
-      {"Copyright", {120, 56, 281, 69}}, {"EditURL", {120, 80, 281, 101}},   {"Bevel2", {16, 120, 281, 201}},
+      {"Panel1", {8, 8, 289, 209}},      {"ProgramIcon", {16, 11, 112, 107}}, {"ProductName", {120, 24, 277, 50}},
+      {"Copyright", {120, 56, 281, 69}}, {"EditURL", {120, 80, 281, 101}},    {"Bevel2", {16, 120, 281, 201}},
       {"Img", {18, 123, 279, 198}},      {"OKBtn", {215, 252, 290, 277}},
   };
   for (const Expected& e : table) {
     const RECT r = Place(e.name);
-    EXPECT_TRUE(EqualRect(&r, &e.place)) << e.name << ": " << r.left << "," << r.top << "," << r.right << "," << r.bottom;
+    EXPECT_TRUE(EqualRect(&r, &e.place)) << e.name << ": " << r.left << "," << r.top << "," << r.right << ","
+                                         << r.bottom;
   }
   EXPECT_EQ(box().controls.Text("ProductName"), fMessage("SH_TITRE_VARNOCK"));
   EXPECT_EQ(box().controls.Text("OKBtn"), "&OK");
@@ -63,8 +64,8 @@ TEST_F(About, HasItsTableGeometryCaptionFontsAndTexts) {
   EXPECT_TRUE(GetWindowLongA(box().controls.Control("EditURL"), GWL_STYLE) & ES_READONLY);
   EXPECT_FALSE(box().controls.Hint("ProgramIcon").empty());
   LOGFONTA title{};
-  GetObjectA(reinterpret_cast<HFONT>(SendMessageA(box().controls.Control("ProductName"), WM_GETFONT, 0, 0)), sizeof title,
-             &title);
+  GetObjectA(reinterpret_cast<HFONT>(SendMessageA(box().controls.Control("ProductName"), WM_GETFONT, 0, 0)),
+             sizeof title, &title);
   EXPECT_STREQ(title.lfFaceName, "Times New Roman");
   EXPECT_EQ(title.lfHeight, -19);
   EXPECT_EQ(title.lfWeight, FW_BOLD);

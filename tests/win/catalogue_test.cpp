@@ -16,29 +16,40 @@ TEST_F(Catalogue, WithoutLanguageFileTheEnglishDefaultsAnswer) {
 
 TEST_F(Catalogue, CurrentLanguageSectionIsReadAtEveryLookUp) {
   WriteTextFile(LanguageFile(),
-                "[Fran\xE7" "ais]\r\nFILE_NEW=Nouveau fichier.\r\nIS_LINE=\r\nfile_open=Ouvrir\\run fichier\r\n"
+                "[Fran\xE7"
+                "ais]\r\nFILE_NEW=Nouveau fichier.\r\nIS_LINE=\r\nfile_open=Ouvrir\\run fichier\r\n"
                 "SEARCH_NOT_FOUND=Error_in_locfile\r\nSH_TITRE_VARNOCK=Autre titre\r\nNEW_KEY=Nouvelle\r\n"
                 "[Deutsch]\r\nFILE_NEW=Neue Datei.\r\n");
   EXPECT_EQ(fMessage("FILE_NEW"), "New file.");  // the language is still English
-  pad().languageName = "Fran\xE7" "ais";
+  pad().languageName =
+      "Fran\xE7"
+      "ais";
   EXPECT_EQ(fMessage("FILE_NEW"), "Nouveau fichier.");
-  EXPECT_EQ(fMessage("IS_LINE"), "");                        // present but empty
-  EXPECT_EQ(fMessage("FILE_OPEN"), "Ouvrir\run fichier");    // names ignore case
+  EXPECT_EQ(fMessage("IS_LINE"), "");                      // present but empty
+  EXPECT_EQ(fMessage("FILE_OPEN"), "Ouvrir\run fichier");  // names ignore case
   EXPECT_EQ(fMessage("SEARCH_NOT_FOUND"), "Search string\rnot found !");
   EXPECT_EQ(fMessage("SH_TITRE_VARNOCK"), "Varnock v2.9.2");
-  EXPECT_EQ(fMessage("NEW_KEY"), "Nouvelle");                // a key only the file knows
-  WriteTextFile(LanguageFile(), "[Fran\xE7" "ais]\r\nFILE_NEW=Fichier neuf.\r\n");
-  EXPECT_EQ(fMessage("FILE_NEW"), "Fichier neuf.");          // nothing is cached
+  EXPECT_EQ(fMessage("NEW_KEY"), "Nouvelle");  // a key only the file knows
+  WriteTextFile(LanguageFile(),
+                "[Fran\xE7"
+                "ais]\r\nFILE_NEW=Fichier neuf.\r\n");
+  EXPECT_EQ(fMessage("FILE_NEW"), "Fichier neuf.");  // nothing is cached
 }
 
 // Look-ups are remembered only while the file keeps its time and size.
 TEST_F(Catalogue, EditedOrRemovedLanguageFileIsSeenByTheNextLookUp) {
-  pad().languageName = "Fran\xE7" "ais";
-  WriteTextFile(LanguageFile(), "[Fran\xE7" "ais]\r\nFILE_NEW=AAAA\r\n");
+  pad().languageName =
+      "Fran\xE7"
+      "ais";
+  WriteTextFile(LanguageFile(),
+                "[Fran\xE7"
+                "ais]\r\nFILE_NEW=AAAA\r\n");
   EXPECT_EQ(fMessage("FILE_NEW"), "AAAA");
   EXPECT_EQ(fMessage("FILE_NEW"), "AAAA");
   // The same size, saved later (a second on, so even a coarse file clock tells).
-  WriteTextFile(LanguageFile(), "[Fran\xE7" "ais]\r\nFILE_NEW=BBBB\r\n");
+  WriteTextFile(LanguageFile(),
+                "[Fran\xE7"
+                "ais]\r\nFILE_NEW=BBBB\r\n");
   HANDLE file = CreateFileA(LanguageFile().c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(file, INVALID_HANDLE_VALUE);
   FILETIME written;
@@ -54,7 +65,9 @@ TEST_F(Catalogue, EditedOrRemovedLanguageFileIsSeenByTheNextLookUp) {
 }
 
 TEST_F(Catalogue, EmptyOrUnreadableLanguageFilesFallBackSilently) {
-  pad().languageName = "Fran\xE7" "ais";
+  pad().languageName =
+      "Fran\xE7"
+      "ais";
   WriteTextFile(LanguageFile(), "");
   EXPECT_EQ(fMessage("IS_COL"), "Col ");
   WriteTextFile(LanguageFile(), std::string("\0\x01\xFF[[=\r\n=\r\n", 10));
@@ -66,14 +79,18 @@ TEST_F(Catalogue, LanguageMenuListsOtherSectionsOnly) {
   WriteTextFile(LanguageFile(), "[English]\r\nFILE_NEW=x\r\n");
   Restart();
   EXPECT_FALSE(pad().Item("AffLNG")->visible);
-  WriteTextFile(LanguageFile(), "[English]\r\nA=1\r\n[Fran\xE7" "ais]\r\nA=2\r\n[Deutsch]\r\nA=3\r\n");
+  WriteTextFile(LanguageFile(),
+                "[English]\r\nA=1\r\n[Fran\xE7"
+                "ais]\r\nA=2\r\n[Deutsch]\r\nA=3\r\n");
   Restart();
   MenuItem* menu = pad().Item("AffLNG");
   EXPECT_TRUE(menu->visible);
   EXPECT_TRUE(pad().Item("N13")->visible);
   EXPECT_TRUE(pad().Item("English")->enabled);
   ASSERT_EQ(menu->items.size(), 3u);
-  EXPECT_EQ(menu->items[1]->caption, "Fran\xE7" "ais");
+  EXPECT_EQ(menu->items[1]->caption,
+            "Fran\xE7"
+            "ais");
   EXPECT_EQ(menu->items[2]->caption, "Deutsch");
   EXPECT_EQ(menu->items[2]->radioGroup, 5);
   menu->items[2]->onClick(*menu->items[2]);

@@ -11,9 +11,9 @@ namespace varnock::test {
 namespace {
 
 struct GoldenLine {
-  std::string text;         // tabs shown as ">"
-  std::string whole;        // letters after the whole-document pass
-  std::string oneLine;      // letters after the keystroke pass
+  std::string text;     // tabs shown as ">"
+  std::string whole;    // letters after the whole-document pass
+  std::string oneLine;  // letters after the keystroke pass
   bool overLong = false;
 };
 
@@ -28,7 +28,10 @@ std::vector<GoldenLine> ReadGolden(const std::string& styled) {
     const std::string rest = row.substr(1);
     switch (row[0]) {
       case '!': overLong = true; break;
-      case '|': lines.push_back({rest, "", "", overLong}); overLong = false; break;
+      case '|':
+        lines.push_back({rest, "", "", overLong});
+        overLong = false;
+        break;
       case ':': lines.back().whole = lines.back().oneLine = rest; break;
       case '1': lines.back().oneLine = rest; break;
     }
@@ -53,7 +56,8 @@ class ColourGolden : public ColourTest, public ::testing::WithParamInterface<con
     Load(std::string("C:\\samples\\") + GetParam(), sample);
   }
   size_t OverLongLines() const {
-    return static_cast<size_t>(std::count_if(golden.begin(), golden.end(), [](const GoldenLine& l) { return l.overLong; }));
+    return static_cast<size_t>(
+        std::count_if(golden.begin(), golden.end(), [](const GoldenLine& l) { return l.overLong; }));
   }
   std::string sample;
   std::vector<GoldenLine> golden;

@@ -217,8 +217,7 @@ TEST_F(ColourPasses, OverLongLineIsMarkedOnceInTheKeystrokePass) {
   EXPECT_EQ(pad().Rich1.Text(), "[a]\r\n" + marker + line + "\r\n");
   EXPECT_EQ(pad().Rich1.SelStart(), static_cast<long>(5 + 10 + marker.size()));
   EXPECT_FALSE(pad().Rich1.Modified());
-  EXPECT_EQ(Letters(5, static_cast<long>(marker.size() + line.size())),
-            std::string(marker.size() + line.size(), 'X'));
+  EXPECT_EQ(Letters(5, static_cast<long>(marker.size() + line.size())), std::string(marker.size() + line.size(), 'X'));
   pad().SetColourThisLine(2);
   pad().SetColour();
   EXPECT_EQ(boxes->shown.size(), 1u);  // marked lines begin with ":" and are not marked again
@@ -271,7 +270,7 @@ TEST_F(ColourKinds, FromTheNameAndWithoutExtensionFromTheText) {
   EXPECT_EQ(KindOf("C:\\a\\x.reg", ""), 3);
   EXPECT_EQ(KindOf("C:\\a\\File_ID.DIZ", ""), 4);
   EXPECT_EQ(KindOf("C:\\a\\art.nfo", ""), 4);
-  EXPECT_EQ(KindOf("C:\\a\\readme.txt", "[version]"), 5);  // content counts only without extension
+  EXPECT_EQ(KindOf("C:\\a\\readme.txt", "[version]"), 5);    // content counts only without extension
   EXPECT_EQ(KindOf("C:\\a\\setup", "[Version]"), 5);         // case-sensitive
   EXPECT_EQ(KindOf("C:\\a.b\\setup", "x\r\n[version]"), 1);  // a dot in a folder is no extension
   EXPECT_EQ(KindOf("", "Windows Registry Editor Version 5.00\r\n"), 3);

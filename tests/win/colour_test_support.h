@@ -32,8 +32,12 @@ inline void AppendLetters(HWND rich, const ColourScheme& scheme, COLORREF text, 
   const CHARFORMATA format = FormatOf(rich, from, length);
   if (length == 1 || (format.dwMask & CFM_COLOR)) {
     const COLORREF c = format.crTextColor;
-    const char letter = c == text ? '.' : c == scheme.comment ? 'C' : c == scheme.error ? 'X'
-                      : c == scheme.section ? 'S' : c == scheme.entry ? 'E' : '?';
+    const char letter = c == text             ? '.'
+                        : c == scheme.comment ? 'C'
+                        : c == scheme.error   ? 'X'
+                        : c == scheme.section ? 'S'
+                        : c == scheme.entry   ? 'E'
+                                              : '?';
     letters.append(static_cast<size_t>(length), letter);
     return;
   }

@@ -84,15 +84,14 @@ TEST_F(DisplayScale, StatusTextsFitTheirPanels) {
   const struct {
     int panel;
     const char* widest;
-  } texts[] = {{kPanelInsert, "OVR"}, {kPanelWrap, " - - -"}, {kPanelFont, " OEM"}, {kPanelCaret, "Line 12345  Col 123"}};
+  } texts[] = {
+      {kPanelInsert, "OVR"}, {kPanelWrap, " - - -"}, {kPanelFont, " OEM"}, {kPanelCaret, "Line 12345  Col 123"}};
   for (const auto& t : texts)
     EXPECT_LT(StatusTextWidth(t.widest), pad().StatusLine.Panel(t.panel).width - Scaled(4)) << t.widest;
 }
 
 TEST_F(DisplayScale, ToolbarImagesAndButtonsMatchTheScale) {
-  const struct {
-    int dpi, large, small;
-  } drawn[] = {{96, 32, 16}, {120, 40, 20}, {144, 48, 24}, {192, 64, 32}};
+  const struct { int dpi, large, small; } drawn[] = {{96, 32, 16}, {120, 40, 20}, {144, 48, 24}, {192, 64, 32}};
   for (const auto& d : drawn) {
     if (d.dpi != dpi()) continue;
     EXPECT_EQ(pad().ToolBar.ImageSize(), d.large);
@@ -131,8 +130,8 @@ TEST_F(DisplayScale, ColourDialogIsItsDesignScaled) {
   const struct {
     const char* name;
     int left, top, width, height;
-  } places[] = {{"Label1", 8, 8, 361, 28},          {"RichEx", 8, 40, 361, 189},      {"BitBtn1", 8, 237, 88, 28},
-                {"BitBtn4", 281, 237, 88, 28},      {"BitBtn5", 8, 293, 88, 28},      {"BitBtnOK", 281, 293, 88, 28}};
+  } places[] = {{"Label1", 8, 8, 361, 28},     {"RichEx", 8, 40, 361, 189}, {"BitBtn1", 8, 237, 88, 28},
+                {"BitBtn4", 281, 237, 88, 28}, {"BitBtn5", 8, 293, 88, 28}, {"BitBtnOK", 281, 293, 88, 28}};
   for (const auto& p : places) {
     const RECT r = ClientRectIn(dialog.Control(p.name), dialog.hwnd());
     EXPECT_EQ(r.left, Scaled(p.left)) << p.name;
@@ -155,8 +154,11 @@ TEST_F(DisplayScale, WizardIsItsDesignScaled) {
   const struct {
     const char* name;
     int left, top, width, height;
-  } places[] = {{"EditNomLong", 8, 24, 220, 21}, {"BitBtnOK", 372, 8, 90, 26}, {"EditPath", 112, 141, 350, 21},
-                {"Label11", 8, 300, 454, 14},    {"Panel_adv_dest", 0, 357, 470, 240}};
+  } places[] = {{"EditNomLong", 8, 24, 220, 21},
+                {"BitBtnOK", 372, 8, 90, 26},
+                {"EditPath", 112, 141, 350, 21},
+                {"Label11", 8, 300, 454, 14},
+                {"Panel_adv_dest", 0, 357, 470, 240}};
   for (const auto& p : places) {
     const RECT r = ClientRectIn(wizard.controls.Control(p.name), wizard.hwnd());
     EXPECT_EQ(r.left, Scaled(p.left)) << p.name;
@@ -195,7 +197,9 @@ TEST_F(DisplayScale, AboutBoxAndItsScrollingTextAreTheirDesignScaled) {
   const struct {
     const char* name;
     int left, top, width, height;
-  } places[] = {{"Panel1", 8, 8, 281, 201}, {"ProgramIcon", 16, 11, 96, 96}, {"Img", 18, 123, 261, 75},
+  } places[] = {{"Panel1", 8, 8, 281, 201},
+                {"ProgramIcon", 16, 11, 96, 96},
+                {"Img", 18, 123, 261, 75},
                 {"OKBtn", 215, 252, 75, 25}};
   for (const auto& p : places) {
     const RECT r = ClientRectIn(box.controls.Control(p.name), box.hwnd());

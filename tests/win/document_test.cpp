@@ -88,7 +88,9 @@ TEST_F(Documents, Utf16IsOfferedBelowItsLimitAndConvertedToLowBytes) {
   EXPECT_EQ(Title(), Prefix());
   boxes->answers = {IDNO};
   pad().fOpenFile(small);
-  EXPECT_EQ(pad().Rich1.Text(), "A\xE9" "A");
+  EXPECT_EQ(pad().Rich1.Text(),
+            "A\xE9"
+            "A");
   EXPECT_TRUE(pad().wasUnicode);
   EXPECT_EQ(Title(), Prefix() + small);
 
@@ -140,7 +142,9 @@ TEST_F(Documents, ZeroBytesAreShownAsBlanksWithOneWarning) {
 
   boxes->shown.clear();
   boxes->answers = {IDNO};  // UTF-16 converted: its terminating zero is no NUL of the text
-  pad().fOpenFile(Write("wide.txt", std::string("\xFF\xFE" "a\0b\0\0\0", 8)));
+  pad().fOpenFile(Write("wide.txt", std::string("\xFF\xFE"
+                                                "a\0b\0\0\0",
+                                                8)));
   EXPECT_EQ(pad().Rich1.Text(), "ab");
   EXPECT_EQ(boxes->shown.size(), 1u);  // the UTF-16 question only
 }
@@ -252,8 +256,8 @@ TEST_F(Documents, DefaultExtensionPerChosenType) {
     int type;
     const char* typed;
     const char* written;
-  } cases[] = {{1, "one", "one.INF"}, {2, "two", "two.REG"}, {3, "three", "three.INI"},
-               {4, "four", "four.TXT"}, {5, "five", "five"}, {6, "six", "six"}};
+  } cases[] = {{1, "one", "one.INF"},   {2, "two", "two.REG"}, {3, "three", "three.INI"},
+               {4, "four", "four.TXT"}, {5, "five", "five"},   {6, "six", "six"}};
   for (const auto& c : cases) {
     dialogs.typeIndex = c.type;
     dialogs.answer = Path(c.typed);
@@ -330,8 +334,8 @@ class SaveFaults : public Documents {
   }
   static std::string SystemText(DWORD code) {
     char* text = nullptr;
-    FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                   nullptr, code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
+    FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                   code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
     std::string result = text ? text : "";
     if (text) LocalFree(text);
     while (!result.empty() && (result.back() == '\n' || result.back() == '\r' || result.back() == ' '))

@@ -41,8 +41,9 @@ TEST_F(Help, EachContextOpensItsTopicAtOnceAndAskingAgainBringsItBack) {
     EXPECT_EQ(Shown().rfind(heading, 0), 0u) << context << ": " << Shown().substr(0, 40);
     EXPECT_EQ(GetForegroundWindow(), help().hwnd()) << context;
     EXPECT_EQ(SendMessageA(help().TopicList(), LB_GETCURSEL, 0, 0),
-              std::find_if(help().Topics().begin(), help().Topics().end(),
-                           [&](const HelpTopic& t) { return t.id == help().CurrentTopic(); }) - help().Topics().begin());
+              std::find_if(help().Topics().begin(), help().Topics().end(), [&](const HelpTopic& t) {
+                return t.id == help().CurrentTopic();
+              }) - help().Topics().begin());
     SendMessageA(help().hwnd(), WM_CLOSE, 0, 0);  // closing only hides it
     EXPECT_FALSE(IsWindowVisible(help().hwnd()));
   }
@@ -112,7 +113,8 @@ TEST_F(Help, ContentsNameEveryMenuCommandAndShortcut) {
   CollectCommands(pad().MainMenu.root(), entries);
   ASSERT_GT(entries.size(), 60u);
   for (const MenuItem* entry : entries) {
-    EXPECT_NE(contents.find(Plain(entry->caption)), std::string::npos) << entry->name << " \"" << Plain(entry->caption) << "\"";
+    EXPECT_NE(contents.find(Plain(entry->caption)), std::string::npos)
+        << entry->name << " \"" << Plain(entry->caption) << "\"";
     if (!entry->shortcut.empty())
       EXPECT_NE(contents.find(Plain(entry->caption) + " (" + entry->shortcut + ")"), std::string::npos) << entry->name;
   }
@@ -134,7 +136,8 @@ TEST_F(Help, TheGuidesFirstInfInstallsThroughTheSetupLibrary) {
   std::string command = "rundll32.exe setupapi.dll,InstallHinfSection DefaultInstall 132 " + folder + "hello.inf";
   STARTUPINFOA startup{sizeof startup};
   PROCESS_INFORMATION process{};
-  ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
+  ASSERT_TRUE(
+      CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
   EXPECT_EQ(WaitForSingleObject(process.hProcess, 60000), WAIT_OBJECT_0);
   CloseHandle(process.hProcess);
   CloseHandle(process.hThread);
@@ -142,10 +145,12 @@ TEST_F(Help, TheGuidesFirstInfInstallsThroughTheSetupLibrary) {
   EXPECT_EQ(ReadTextFile(installed), "Hello!\r\n");
   char value[256] = "";
   DWORD size = sizeof value;
-  EXPECT_EQ(RegGetValueA(HKEY_CURRENT_USER, "Software\\Hello", "Progress", RRF_RT_REG_SZ, nullptr, value, &size), ERROR_SUCCESS);
+  EXPECT_EQ(RegGetValueA(HKEY_CURRENT_USER, "Software\\Hello", "Progress", RRF_RT_REG_SZ, nullptr, value, &size),
+            ERROR_SUCCESS);
   EXPECT_STREQ(value, "100% done");
   size = sizeof value;
-  EXPECT_EQ(RegGetValueA(HKEY_CURRENT_USER, "Software\\Hello", "Greeting", RRF_RT_REG_SZ, nullptr, value, &size), ERROR_SUCCESS);
+  EXPECT_EQ(RegGetValueA(HKEY_CURRENT_USER, "Software\\Hello", "Greeting", RRF_RT_REG_SZ, nullptr, value, &size),
+            ERROR_SUCCESS);
   EXPECT_STREQ(value, "Hello from my first INF");
   DeleteFileA(installed.c_str());
   RemoveDirectoryA((std::string(programFiles) + "\\Hello").c_str());

@@ -95,8 +95,8 @@ TEST_F(InfMenus, EveryLdidEntryInsertsTheIdentifierItShowsInPlaceOfTheSelection)
 }
 
 TEST_F(InfMenus, LdidHintsAreTheFoldersOfThisSystem) {
-  const std::string windows = RawString(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows NT\\CurrentVersion",
-                                        "SystemRoot");
+  const std::string windows =
+      RawString(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows NT\\CurrentVersion", "SystemRoot");
   ASSERT_FALSE(windows.empty());
   EXPECT_EQ(fGetWinDir(), windows);
   EXPECT_EQ(pad().Item("LDID10")->hint, windows);

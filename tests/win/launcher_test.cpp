@@ -89,7 +89,8 @@ TEST_F(Launcher, GenericAndFrenchVariants) {
     pad().languageName = c.language;
     Generate();
     ASSERT_EQ(boxes->shown.size(), 1u);
-    EXPECT_EQ(LastBox().text, TestFolder() + "RunInf.exe has been successfully created.\r\rIt will install any found INF file ...");
+    EXPECT_EQ(LastBox().text,
+              TestFolder() + "RunInf.exe has been successfully created.\r\rIt will install any found INF file ...");
     EXPECT_EQ(FileDescription(Target()), c.description);
   }
 }
@@ -129,7 +130,8 @@ TEST_F(Launcher, UntitledDocumentAsksForANameInBothModes) {
   Generate();  // no folder known either
   ASSERT_EQ(boxes->shown.size(), 3u);
   for (const PromptRequest& box : boxes->shown) {
-    EXPECT_EQ(box.text, "Varnock must know INF file's name to create\rRunInf.exe.\rDo you want to save the INF file now ?");
+    EXPECT_EQ(box.text,
+              "Varnock must know INF file's name to create\rRunInf.exe.\rDo you want to save the INF file now ?");
     EXPECT_EQ(box.type, static_cast<UINT>(MB_YESNO | MB_ICONWARNING));
   }
   EXPECT_EQ(dialogs, 2);
@@ -148,7 +150,8 @@ TEST_F(Launcher, AnExistingLauncherIsReplacedOnlyOnYes) {
   Generate();
   CloseHandle(held);
   ASSERT_EQ(boxes->shown.size(), 1u);
-  EXPECT_EQ(LastBox().text, TestFolder() + "RunInf.exe already exists,\rand is ReadOnly.\rUnable to create RunInf.exe !");
+  EXPECT_EQ(LastBox().text,
+            TestFolder() + "RunInf.exe already exists,\rand is ReadOnly.\rUnable to create RunInf.exe !");
   EXPECT_EQ(ReadTextFile(Target()), "old launcher");
   boxes->answers = {IDYES};
   Generate();

@@ -18,7 +18,9 @@ namespace {
 
 using Localise = FormTest;
 
-const std::string kFrench = "Fran\xE7" "ais";
+const std::string kFrench =
+    "Fran\xE7"
+    "ais";
 
 // A distinct value per key; filters stay description|pattern pairs.
 std::string DistinctValue(const InterfaceKey& key) {
@@ -47,8 +49,9 @@ std::optional<std::string> Shown(TFormPad& pad, const InterfaceKey& key) {
       if (key.target == LocTarget::ShellVerb) return pad.shellVerbCaption;
       if (key.target == LocTarget::DialogTitle) return pad.openDialogTitle;
       if (key.target == LocTarget::Filter)
-        return key.control == "SaveDialog" ? pad.saveDialogFilter
-               : key.control == "OpenDialog" ? pad.openDialogFilter : pad.openDiagRegFilter;
+        return key.control == "SaveDialog"   ? pad.saveDialogFilter
+               : key.control == "OpenDialog" ? pad.openDialogFilter
+                                             : pad.openDiagRegFilter;
       if (MenuItem* item = Entry(pad, key.control)) return hint ? item->hint : item->caption;
       return std::nullopt;
     case LocForm::Colour:
@@ -56,10 +59,11 @@ std::optional<std::string> Shown(TFormPad& pad, const InterfaceKey& key) {
       return hint ? pad.formColor->ControlHint(key.control) : pad.formColor->ControlText(key.control);
     case LocForm::About:
     case LocForm::Wizard: {
-      WindowBase* form = key.form == LocForm::About ? static_cast<WindowBase*>(pad.aboutBox)
-                                                    : static_cast<WindowBase*>(pad.infWizard);
+      WindowBase* form =
+          key.form == LocForm::About ? static_cast<WindowBase*>(pad.aboutBox) : static_cast<WindowBase*>(pad.infWizard);
       NamedControls& named = key.form == LocForm::About ? pad.aboutBox->controls : pad.infWizard->controls;
-      if (key.control.empty()) return form->hwnd() ? std::optional<std::string>(WindowText(form->hwnd())) : std::nullopt;
+      if (key.control.empty())
+        return form->hwnd() ? std::optional<std::string>(WindowText(form->hwnd())) : std::nullopt;
       if (!named.Control(key.control)) return std::nullopt;
       return hint ? named.Hint(key.control) : named.Text(key.control);
     }
@@ -107,8 +111,9 @@ TEST_F(Localise, EveryKeyLandsOnItsTargetThenTheCopiesFollow) {
 }
 
 TEST_F(Localise, HashKeepsEmptyReplacesAndNoEscapeApplies) {
-  WriteTextFile(LanguageFile(), "[Test]\r\nFileExitItem=#\r\nFileOpenItem=\r\nFileSaveItem=a\\rb\r\n"
-                                "SaveDiag_Filter=Only|*.inf\r\nOpenReg_Filter=broken|\r\nSHELL_CTX=#\r\n");
+  WriteTextFile(LanguageFile(),
+                "[Test]\r\nFileExitItem=#\r\nFileOpenItem=\r\nFileSaveItem=a\\rb\r\n"
+                "SaveDiag_Filter=Only|*.inf\r\nOpenReg_Filter=broken|\r\nSHELL_CTX=#\r\n");
   pad().languageName = "Test";
   const std::string saveFilter = pad().saveDialogFilter;
   pad().shellVerbCaption = "before";
@@ -122,8 +127,9 @@ TEST_F(Localise, HashKeepsEmptyReplacesAndNoEscapeApplies) {
 }
 
 TEST_F(Localise, ASecondLanguageKeepsTheFirstsTextsForItsAbsentKeys) {
-  WriteTextFile(LanguageFile(), "[Un]\r\nWinClos=Fermer\r\nFileNewItem=Neuf\r\n[Deux]\r\nFileNewItem=Nieuw\r\n"
-                                "[un]\r\nWinClos=again\r\n");
+  WriteTextFile(LanguageFile(),
+                "[Un]\r\nWinClos=Fermer\r\nFileNewItem=Neuf\r\n[Deux]\r\nFileNewItem=Nieuw\r\n"
+                "[un]\r\nWinClos=again\r\n");
   Restart();
   MenuItem* menu = pad().Item("AffLNG");
   ASSERT_EQ(menu->items.size(), 3u);  // English, Un, Deux: a section listed twice shows once
@@ -153,7 +159,10 @@ void ExpectUniqueAccelerators(const MenuItem& menu, const std::string& where) {
     const std::string& c = child->caption;
     for (std::size_t i = 0; i + 1 < c.size(); ++i) {
       if (c[i] != '&') continue;
-      if (c[i + 1] == '&') { ++i; continue; }
+      if (c[i + 1] == '&') {
+        ++i;
+        continue;
+      }
       const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(c[i + 1])));
       EXPECT_EQ(seen.count(letter), 0u) << where << ": " << c << " and " << seen[letter];
       seen[letter] = c;
@@ -183,7 +192,7 @@ TEST_F(Localise, TheShippedFrenchFileIsComplete) {
   EXPECT_EQ(shipped.find("\xC3"), std::string::npos);  // Windows-1252, not UTF-8
 
   pad().languageName = "Francais";
-  EXPECT_EQ(fMessage("IS_LINE"), "Ligne ");     // blanks at the ends kept
+  EXPECT_EQ(fMessage("IS_LINE"), "Ligne ");  // blanks at the ends kept
   EXPECT_EQ(fMessage("ABOUT0"), " ");
   EXPECT_EQ(fMessage("WIZ_DESCRIP3"), "\"Vous allez installer ");
   EXPECT_EQ(fMessage("FILE_4").find('\r') != std::string::npos, true);

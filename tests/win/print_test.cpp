@@ -14,7 +14,8 @@ namespace {
 std::string InfLines(int count) {
   std::string text;
   for (int i = 1; i <= count; ++i) {
-    text += i % 10 == 1 ? "[Section" + std::to_string(i) + "]" : "Key" + std::to_string(i) + "=value" + std::to_string(i);
+    text +=
+        i % 10 == 1 ? "[Section" + std::to_string(i) + "]" : "Key" + std::to_string(i) + "=value" + std::to_string(i);
     if (i < count) text += "\r\n";
   }
   return text;

@@ -27,7 +27,8 @@ double Attribute(const std::string& tag, const char* name) {
 }
 
 std::string Unescaped(std::string text) {
-  const std::pair<const char*, const char*> entities[] = {{"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&amp;", "&"}};
+  const std::pair<const char*, const char*> entities[] = {
+      {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&amp;", "&"}};
   for (const auto& [entity, character] : entities)
     for (size_t at; (at = text.find(entity)) != std::string::npos;) text.replace(at, std::strlen(entity), character);
   return text;
@@ -109,8 +110,7 @@ std::vector<PrintedPage> PrintOutput::ReadPdf() {
 void PrintOutput::CountColours(int page, long* coloured, long* green) {
   *coloured = *green = 0;
   const std::string n = std::to_string(page);
-  if (!RunUnix("pdftoppm -r 30 -f " + n + " -l " + n + " out.pdf shot && mv shot*.ppm page-1.ppm"))
-    return;
+  if (!RunUnix("pdftoppm -r 30 -f " + n + " -l " + n + " out.pdf shot && mv shot*.ppm page-1.ppm")) return;
   const std::string ppm = ReadAll(windowsFolder_ + "page-1.ppm");
   std::istringstream header(ppm);
   std::string magic;

@@ -63,7 +63,7 @@ class RegGenerator {
 
   std::string Root() {
     static const char* const roots[] = {"HKEY_LOCAL_MACHINE", "HKEY_CURRENT_USER", "HKEY_CLASSES_ROOT",
-                                        "HKEY_USERS", "hkey_current_user", "HKEY_CURRENT_CONFIG"};
+                                        "HKEY_USERS",         "hkey_current_user", "HKEY_CURRENT_CONFIG"};
     return roots[Pick(6)];
   }
 
@@ -71,8 +71,8 @@ class RegGenerator {
   // specially: blanks at the edges, quotes, "=", ";", brackets, "#", "%", "@", "!",
   // escapes, non-ASCII and a character of the 0x80 row.
   std::string Name() {
-    static const char* const pieces[] = {"a", "Key", " ", "=", ";", "[", "]", "#", "%", "@", "!", "'",
-                                         "\\\\", "\\\"", "\xE9", "\x80", "x y", "\t", "K", "k"};
+    static const char* const pieces[] = {"a", "Key", " ",    "=",    ";",    "[",    "]",   "#",  "%", "@",
+                                         "!", "'",   "\\\\", "\\\"", "\xE9", "\x80", "x y", "\t", "K", "k"};
     std::string name;
     const int count = 1 + Pick(5);
     for (int i = 0; i < count; ++i) name += pieces[Pick(20)];
@@ -139,8 +139,9 @@ TEST(ProfileReaderDifferential, RawTextsWithEverySpecialCase) {
   int n = 2000;
   for (const std::string& text : fixed) ExpectSameReading(text, n++);
   std::mt19937 random(15);
-  const std::vector<std::string> pieces = {"[", "]", "=", ";", " ", "\t", "a", "B", "\r\n", "\n", "\"",
-                                           "'", "\xE9", "k", "\r", std::string(1, '\0'), "\x1A", "[S]"};
+  const std::vector<std::string> pieces = {"[",    "]",  "=",  ";", " ",    "\t", "a",  "B",
+                                           "\r\n", "\n", "\"", "'", "\xE9", "k",  "\r", std::string(1, '\0'),
+                                           "\x1A", "[S]"};
   for (int round = 0; round < 300; ++round) {
     std::string text = "[S]\r\n";
     const int count = static_cast<int>(random() % 80);

@@ -91,9 +91,9 @@ TEST_F(RegImport, TheOpenDialogStartsInTheRegFolderAndCancelChangesNothing) {
 }
 
 TEST_F(RegImport, WideTextFilesAskFirst) {
-  const std::string reg =
-      WriteReg("wide.reg", Utf16File(u"Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\W]\r\n"
-                                     u"\"Caf\u00e9\"=\"\u00e9t\u00e9\"\r\n\"M\"=hex(7):41,00,00,00,42,00,00,00,00,00\r\n"));
+  const std::string reg = WriteReg(
+      "wide.reg", Utf16File(u"Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\W]\r\n"
+                            u"\"Caf\u00e9\"=\"\u00e9t\u00e9\"\r\n\"M\"=hex(7):41,00,00,00,42,00,00,00,00,00\r\n"));
   const std::string mine = "user text\r\n";
   const std::string added = std::string("[Added_from_wide.reg]\r\n") + kComment + "\r\n";
 
@@ -122,7 +122,8 @@ TEST_F(RegImport, WideTextFilesAskFirst) {
   StartWith(mine);
   boxes->answers = {IDYES};
   pad().fImportReg(reg);
-  EXPECT_EQ(pad().Rich1.Text(), mine + added + "HKCU,\"W\",\"Caf\xE9\",,\"\xE9t\xE9\"\r\nHKCU,\"W\",\"M\",0x00010000,\"A\",\"B\"\r\n");
+  EXPECT_EQ(pad().Rich1.Text(),
+            mine + added + "HKCU,\"W\",\"Caf\xE9\",,\"\xE9t\xE9\"\r\nHKCU,\"W\",\"M\",0x00010000,\"A\",\"B\"\r\n");
 }
 
 TEST_F(RegImport, EachOverlongLineIsReportedOnce) {
@@ -130,9 +131,9 @@ TEST_F(RegImport, EachOverlongLineIsReportedOnce) {
   // A long byte list is continued over several lines instead: no box for it.
   std::string bytes = "00";
   for (int i = 1; i < 300; ++i) bytes += ",7f";
-  const std::string reg = WriteReg("long.reg", "REGEDIT4\r\n[HKEY_CURRENT_USER\\L]\r\n\"a\"=\"" + longText +
-                                                   "\"\r\n\"b\"=\"short\"\r\n\"h\"=hex:" + bytes +
-                                                   "\r\n\"c\"=\"" + longText + "\"\r\n");
+  const std::string reg =
+      WriteReg("long.reg", "REGEDIT4\r\n[HKEY_CURRENT_USER\\L]\r\n\"a\"=\"" + longText +
+                               "\"\r\n\"b\"=\"short\"\r\n\"h\"=hex:" + bytes + "\r\n\"c\"=\"" + longText + "\"\r\n");
   StartWith("");
   pad().fImportReg(reg);
   ASSERT_EQ(boxes->shown.size(), 2u);

@@ -94,7 +94,8 @@ std::string Differences(const Snapshot& merged, const Snapshot& installed) {
     const auto found = installed.values.find(name);
     if (found == installed.values.end()) report += "missing value " + Describe(name) + "\n";
     else if (!(found->second == value))
-      report += "value " + Describe(name) + ": merged " + Describe(value) + ", installed " + Describe(found->second) + "\n";
+      report +=
+          "value " + Describe(name) + ": merged " + Describe(value) + ", installed " + Describe(found->second) + "\n";
   }
   for (const auto& [name, value] : installed.values)
     if (!merged.values.count(name)) report += "extra value " + Describe(name) + " " + Describe(value) + "\n";
@@ -221,13 +222,20 @@ std::string LongValues(bool wide) {
     multi = utf16;
   }
   return "[HKEY_CURRENT_USER\\Software\\VarnockTest\\Long]\r\n"
-         "\"Big\"=hex:" + ExportedBytes(Pattern(4096, 7)) + "\r\n"
-         "\"TypeA\"=hex(a):" + ExportedBytes(Pattern(600, 11)) + "\r\n"
-         "\"MultiLong\"=hex(7):" + ExportedBytes(multi) + "\r\n"
+         "\"Big\"=hex:" +
+         ExportedBytes(Pattern(4096, 7)) +
+         "\r\n"
+         "\"TypeA\"=hex(a):" +
+         ExportedBytes(Pattern(600, 11)) +
+         "\r\n"
+         "\"MultiLong\"=hex(7):" +
+         ExportedBytes(multi) +
+         "\r\n"
          "\"DwordNote\"=dword:00000003 ; a note\r\n"
          "\"HexNote\"=hex:01,02,\\\r\n  03 ; a note\r\n"
          "\"StringNote\"=\"a;b\" ; a note\r\n"
-         "\"LongString\"=\"" + std::string(500, 's') + "\"\r\n";
+         "\"LongString\"=\"" +
+         std::string(500, 's') + "\"\r\n";
 }
 
 std::string Utf16File(const std::string& ansi) {
@@ -266,8 +274,8 @@ class RegRoundTrip : public FormTest {
     const std::string inf = TestFolder() + name + ".inf";
     WriteTextFile(inf, "[Version]\r\nSignature=\"$Chicago$\"\r\n\r\n[DefaultInstall]\r\nAddReg=Added_from_" + name +
                            ".reg\r\n\r\n" + section);
-    EXPECT_TRUE(RunAndWait("C:\\windows\\system32\\rundll32.exe setupapi.dll,InstallHinfSection DefaultInstall 132 " +
-                           inf));
+    EXPECT_TRUE(
+        RunAndWait("C:\\windows\\system32\\rundll32.exe setupapi.dll,InstallHinfSection DefaultInstall 132 " + inf));
     return TakeSnapshot();
   }
 
@@ -323,8 +331,9 @@ TEST_F(RegRoundTrip, ErrorLinesInstallNothing) {
   std::vector<InfLine> lines =
       TranslateRegSection("4+HKEY_CURRENT_USER\\Software\\VarnockTest", {{"Unread", "ERROR!"}, {"@", "ERROR!"}}, {});
   const std::string reg = TestFolder() + "errors.reg";
-  WriteTextFile(reg, "REGEDIT4\r\n[" + key + "]\r\n\"c\"=dword:xyz\r\nc=1\r\n\"d\"=dword:3 x\r\n"
-                     "\"Ok\"=\"1\"\r\n[HKEY_CURRENT_CONFIG\\Software\\VarnockTest]\r\n\"e\"=\"1\"\r\n");
+  WriteTextFile(reg, "REGEDIT4\r\n[" + key +
+                         "]\r\n\"c\"=dword:xyz\r\nc=1\r\n\"d\"=dword:3 x\r\n"
+                         "\"Ok\"=\"1\"\r\n[HKEY_CURRENT_CONFIG\\Software\\VarnockTest]\r\n\"e\"=\"1\"\r\n");
   pad().Rich1.SetText("");
   pad().fImportReg(reg);
   std::string section = pad().Rich1.Text();
@@ -333,10 +342,12 @@ TEST_F(RegRoundTrip, ErrorLinesInstallNothing) {
   EXPECT_NE(section.find("\r\n:ERROR! HKCU,\"Software\\VarnockTest\",\"Unread\"\r\n"), std::string::npos) << section;
   ClearTestKey();
   const std::string inf = TestFolder() + "errors.inf";
-  WriteTextFile(inf, "[Version]\r\nSignature=\"$Chicago$\"\r\n\r\n[DefaultInstall]\r\nAddReg=Added_from_errors.reg"
-                     "\r\n\r\n" + section);
-  EXPECT_TRUE(RunAndWait("C:\\windows\\system32\\rundll32.exe setupapi.dll,InstallHinfSection DefaultInstall 132 " +
-                         inf));
+  WriteTextFile(inf,
+                "[Version]\r\nSignature=\"$Chicago$\"\r\n\r\n[DefaultInstall]\r\nAddReg=Added_from_errors.reg"
+                "\r\n\r\n" +
+                    section);
+  EXPECT_TRUE(
+      RunAndWait("C:\\windows\\system32\\rundll32.exe setupapi.dll,InstallHinfSection DefaultInstall 132 " + inf));
   const Snapshot installed = TakeSnapshot();
   EXPECT_EQ(installed.keys, std::set<std::wstring>{L""});
   ASSERT_EQ(installed.values.size(), 1u) << section;
@@ -357,8 +368,8 @@ TEST_F(RegRoundTrip, CommandLineInfInstallsWhatMergingDoes) {
   WriteTextFile(inf, InstallableInf(translation));
   ClearTestKey();
   EXPECT_TRUE(MergeWithRegedit(before_));
-  EXPECT_TRUE(RunAndWait("C:\\windows\\system32\\rundll32.exe setupapi.dll,InstallHinfSection DefaultInstall 132 " +
-                         inf));
+  EXPECT_TRUE(
+      RunAndWait("C:\\windows\\system32\\rundll32.exe setupapi.dll,InstallHinfSection DefaultInstall 132 " + inf));
   EXPECT_EQ(Differences(reference, TakeSnapshot()), "") << InstallableInf(translation);
 }
 

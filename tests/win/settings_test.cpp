@@ -85,10 +85,15 @@ TEST_F(Settings, EveryKeyIsLoadedIntoItsPlace) {
 }
 
 TEST_F(Settings, BadValuesFallBackToTheirDefaults) {
-  WriteTextFile(SettingsFile(), "[Varnock]\r\nTop=12px\r\nLeft=99999999999\r\nFont=9\r\nFont_Size=200\r\n"
-                                "Font_Charset=300\r\nFont_Name=" + std::string(40, 'x') + "\r\nColorCMT=blue\r\n"
-                                "ColorERR=16777216\r\nColor=iri\r\nTextF=" + std::string(1024, 'f') + "\r\n"
-                                "TestDLL=7\r\nLocalisation=\r\n");
+  WriteTextFile(SettingsFile(),
+                "[Varnock]\r\nTop=12px\r\nLeft=99999999999\r\nFont=9\r\nFont_Size=200\r\n"
+                "Font_Charset=300\r\nFont_Name=" +
+                    std::string(40, 'x') +
+                    "\r\nColorCMT=blue\r\n"
+                    "ColorERR=16777216\r\nColor=iri\r\nTextF=" +
+                    std::string(1024, 'f') +
+                    "\r\n"
+                    "TestDLL=7\r\nLocalisation=\r\n");
   Restart();
   const RECT r = WindowBounds(pad().hwnd());
   EXPECT_EQ(r.left, 60);
@@ -110,7 +115,9 @@ TEST_F(Settings, SavedValuesComeBackAfterARestartAndOtherContentSurvives) {
   Restart();
   TFormPad& p = pad();
   MoveWindow(p.hwnd(), 111, 77, 444, 333, TRUE);
-  p.languageName = "Fran\xE7" "ais";
+  p.languageName =
+      "Fran\xE7"
+      "ais";
   p.documentFolder = " C:\\with blanks ";
   p.regFolder = "\"quoted\"";
   p.fontMode = 3;
@@ -132,7 +139,9 @@ TEST_F(Settings, SavedValuesComeBackAfterARestartAndOtherContentSurvives) {
   EXPECT_EQ(Value("TestDLL"), "5");
 
   Restart();
-  EXPECT_EQ(pad().languageName, "Fran\xE7" "ais");
+  EXPECT_EQ(pad().languageName,
+            "Fran\xE7"
+            "ais");
   const RECT r = WindowBounds(pad().hwnd());
   EXPECT_EQ(r.left, 111);
   EXPECT_EQ(r.top, 77);
@@ -154,8 +163,12 @@ TEST_F(Settings, SavedValuesComeBackAfterARestartAndOtherContentSurvives) {
 
 // A window of this process standing for another running copy.
 struct OtherWindow {
-  OtherWindow() { hwnd = CreateWindowExA(0, "STATIC", "other", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr); }
-  ~OtherWindow() { if (IsWindow(hwnd)) DestroyWindow(hwnd); }
+  OtherWindow() {
+    hwnd = CreateWindowExA(0, "STATIC", "other", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  }
+  ~OtherWindow() {
+    if (IsWindow(hwnd)) DestroyWindow(hwnd);
+  }
   std::string Handle() const { return std::to_string(static_cast<int>(reinterpret_cast<std::intptr_t>(hwnd))); }
   HWND hwnd;
 };

@@ -58,13 +58,27 @@ TEST_F(Shell, NamedEntriesCarryTheirShortcutsAndHints) {
   struct Expect {
     const char* name;
     const char* shortcut;
-  } expected[] = {{"FileNewItem", "Ctrl+N"},  {"FileOpenItem", "Ctrl+O"},  {"FileSaveItem", "Ctrl+S"},
-                  {"FilePrintItem", "Ctrl+P"}, {"FileExitItem", "Ctrl+Q"},  {"EditUndoItem", "Ctrl+Z"},
-                  {"EditSort1", "Ctrl+Alt+A"}, {"EditSort2", "Ctrl+Alt+Z"}, {"EditJoin", "Ctrl+Alt+J"},
-                  {"EditSplit", "Ctrl+Alt+S"}, {"EditIndent1", "Ctrl+Alt+I"}, {"EditIndent2", "Ctrl+Alt+U"},
-                  {"EditF5", "F5"},            {"FindItem", "Ctrl+F"},      {"FindNextItem", "F3"},
-                  {"ReplaceItem", "Ctrl+R"},   {"WinVert", "F7"},           {"WinHori", "F4"},
-                  {"WinCasc", "F6"},           {"WinClos", "Ctrl+Shift+Q"}, {"HelpContentsItem", "F1"}};
+  } expected[] = {{"FileNewItem", "Ctrl+N"},
+                  {"FileOpenItem", "Ctrl+O"},
+                  {"FileSaveItem", "Ctrl+S"},
+                  {"FilePrintItem", "Ctrl+P"},
+                  {"FileExitItem", "Ctrl+Q"},
+                  {"EditUndoItem", "Ctrl+Z"},
+                  {"EditSort1", "Ctrl+Alt+A"},
+                  {"EditSort2", "Ctrl+Alt+Z"},
+                  {"EditJoin", "Ctrl+Alt+J"},
+                  {"EditSplit", "Ctrl+Alt+S"},
+                  {"EditIndent1", "Ctrl+Alt+I"},
+                  {"EditIndent2", "Ctrl+Alt+U"},
+                  {"EditF5", "F5"},
+                  {"FindItem", "Ctrl+F"},
+                  {"FindNextItem", "F3"},
+                  {"ReplaceItem", "Ctrl+R"},
+                  {"WinVert", "F7"},
+                  {"WinHori", "F4"},
+                  {"WinCasc", "F6"},
+                  {"WinClos", "Ctrl+Shift+Q"},
+                  {"HelpContentsItem", "F1"}};
   for (const Expect& e : expected) {
     MenuItem* item = pad().Item(e.name);
     ASSERT_NE(item, nullptr) << e.name;

@@ -198,7 +198,8 @@ TEST_F(TestRun, EachLibraryAppliesDefaultInstall) {
 
 TEST_F(TestRun, MergeImportsTheRegFile) {
   const std::string path = TestFolder() + "merge me.reg";
-  WriteTextFile(path, "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\" + std::string(kTestKey) + "\\Merge]\r\n\"V\"=\"1\"\r\n\r\n");
+  WriteTextFile(path,
+                "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\" + std::string(kTestKey) + "\\Merge]\r\n\"V\"=\"1\"\r\n\r\n");
   Load(path, "", false);
   Click("AffRegFus");
   EXPECT_EQ(ReadValue(std::string(kTestKey) + "\\Merge", "V"), "1");
@@ -207,7 +208,8 @@ TEST_F(TestRun, MergeImportsTheRegFile) {
 
 TEST_F(TestRun, AModifiedRegDocumentIsSavedThenMerged) {
   const std::string path = TestFolder() + "edited.reg";
-  const std::string text = "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\" + std::string(kTestKey) + "\\Edited]\r\n\"V\"=\"2\"\r\n\r\n";
+  const std::string text =
+      "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\" + std::string(kTestKey) + "\\Edited]\r\n\"V\"=\"2\"\r\n\r\n";
   WriteTextFile(path, "REGEDIT4\r\n");
   Load(path, text, true);
   boxes->answers = {IDYES};

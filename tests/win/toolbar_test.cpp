@@ -14,10 +14,10 @@ namespace varnock::test {
 namespace {
 
 const std::vector<std::string> kLargeOrder = {
-    "ToolButtonNew",  "ToolButtonOpen",    "ToolButtonSave",   "ToolButton1b",     "ToolButtonCut",
-    "ToolButtonCopy", "ToolButtonPaste",   "ToolButtonUndo",   "ToolButton2b",     "ToolButtonWrap",
-    "ToolButton3b",   "ToolButtonFind",    "ToolButtonReplace", "ToolButton4b",    "ToolButtonWizard",
-    "ToolButtonReg",  "ToolButtonTest",    "ToolButton5b",     "ToolButtonAbout",  "ToolButtonHelp"};
+    "ToolButtonNew",  "ToolButtonOpen",  "ToolButtonSave",    "ToolButton1b",    "ToolButtonCut",
+    "ToolButtonCopy", "ToolButtonPaste", "ToolButtonUndo",    "ToolButton2b",    "ToolButtonWrap",
+    "ToolButton3b",   "ToolButtonFind",  "ToolButtonReplace", "ToolButton4b",    "ToolButtonWizard",
+    "ToolButtonReg",  "ToolButtonTest",  "ToolButton5b",      "ToolButtonAbout", "ToolButtonHelp"};
 
 // Button, the menu entry it runs and the one whose hint it carries.
 struct Mirror {
@@ -26,13 +26,20 @@ struct Mirror {
   const char* hintFrom;
 };
 const Mirror kMirrors[] = {
-    {"ToolButtonNew", "FileNewItem", "FileNewItem"},       {"ToolButtonOpen", "FileOpenItem", "FileOpenItem"},
-    {"ToolButtonSave", "FileSaveItem", "FileSaveItem"},    {"ToolButtonCut", "EditCutItem", "EditCutItem"},
-    {"ToolButtonCopy", "EditCopyItem", "EditCopyItem"},    {"ToolButtonPaste", "EditPasteItem", "EditPasteItem"},
-    {"ToolButtonUndo", "EditUndoItem", "EditUndoItem"},    {"ToolButtonWrap", "EditWrapItem", "EditWrapItem"},
-    {"ToolButtonFind", "FindItem", "FindItem"},            {"ToolButtonReplace", "ReplaceItem", "ReplaceItem"},
-    {"ToolButtonWizard", "AffWizardItem", "AffWizardItem"}, {"ToolButtonReg", "AffRegItem", "AffRegItem"},
-    {"ToolButtonTest", "AffTestItem", "AffTestItem"},      {"ToolButtonAbout", "HelpAboutItem", "HelpAboutItem"},
+    {"ToolButtonNew", "FileNewItem", "FileNewItem"},
+    {"ToolButtonOpen", "FileOpenItem", "FileOpenItem"},
+    {"ToolButtonSave", "FileSaveItem", "FileSaveItem"},
+    {"ToolButtonCut", "EditCutItem", "EditCutItem"},
+    {"ToolButtonCopy", "EditCopyItem", "EditCopyItem"},
+    {"ToolButtonPaste", "EditPasteItem", "EditPasteItem"},
+    {"ToolButtonUndo", "EditUndoItem", "EditUndoItem"},
+    {"ToolButtonWrap", "EditWrapItem", "EditWrapItem"},
+    {"ToolButtonFind", "FindItem", "FindItem"},
+    {"ToolButtonReplace", "ReplaceItem", "ReplaceItem"},
+    {"ToolButtonWizard", "AffWizardItem", "AffWizardItem"},
+    {"ToolButtonReg", "AffRegItem", "AffRegItem"},
+    {"ToolButtonTest", "AffTestItem", "AffTestItem"},
+    {"ToolButtonAbout", "HelpAboutItem", "HelpAboutItem"},
     {"ToolButtonHelp", "HelpINFItem", "HelpContentsItem"},
 };
 
@@ -151,8 +158,11 @@ TEST_F(Toolbars, EntriesHideTheirButtonOnBothBarsAndSeparatorsFollow) {
 
 TEST_F(Toolbars, EverySeparatorFollowsItsEntries) {
   const std::vector<std::pair<const char*, std::vector<const char*>>> rules = {
-      {"ToolButton1b", {"TB4", "TB5", "TB6"}}, {"ToolButton2b", {"TB8"}}, {"ToolButton3b", {"TB9", "TB10"}},
-      {"ToolButton4b", {"TB11", "TB14", "TB15"}}, {"ToolButton5b", {"TB12", "TB13"}}};
+      {"ToolButton1b", {"TB4", "TB5", "TB6"}},
+      {"ToolButton2b", {"TB8"}},
+      {"ToolButton3b", {"TB9", "TB10"}},
+      {"ToolButton4b", {"TB11", "TB14", "TB15"}},
+      {"ToolButton5b", {"TB12", "TB13"}}};
   for (const auto& [separator, entries] : rules) {
     for (const char* entry : entries) {
       ExpectShown(separator, true);

@@ -13,11 +13,12 @@ bool RunUnixCommand(const std::string& command, const std::string& unixFolder, c
                     bool wait) {
   const std::string done = windowsFolder + "done";
   DeleteFileA(done.c_str());
-  std::string line = "/bin/sh -c \"cd " + unixFolder + " && " + command +
-                     (wait ? "; echo $? > " + unixFolder + "done" : "") + "\"";
+  std::string line =
+      "/bin/sh -c \"cd " + unixFolder + " && " + command + (wait ? "; echo $? > " + unixFolder + "done" : "") + "\"";
   STARTUPINFOA startup{sizeof startup};
   PROCESS_INFORMATION process{};
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) return false;
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    return false;
   if (process.hProcess) CloseHandle(process.hProcess);
   if (process.hThread) CloseHandle(process.hThread);
   for (int i = 0; wait && i < 600; ++i) {

@@ -114,8 +114,7 @@ TEST_F(WholeText, ALongSortLoadsTheSortedTextInColour) {
   Click("EditSort1");
 
   // What a replacement in place would leave.
-  const TextReplacement change =
-      PlanSortAscending(text, {0, text.size()}, LocaleCompareNoCase).replacement;
+  const TextReplacement change = PlanSortAscending(text, {0, text.size()}, LocaleCompareNoCase).replacement;
   const std::string sorted = text.substr(0, change.start) + change.text + text.substr(change.start + change.length);
   ASSERT_NE(sorted, text);
   const std::string result = pad().Rich1.Text();

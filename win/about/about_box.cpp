@@ -46,7 +46,9 @@ constexpr DesignPlace kDesignPlaces[] = {
 };
 
 // The client height the 312-pixel outer height leaves at 96 dpi.
-int DesignClientHeight() { return kOuterHeight - FrameSizeOfClient(kClientWidth, 0, kStyle, WS_EX_DLGMODALFRAME, kDesignDpi).cy; }
+int DesignClientHeight() {
+  return kOuterHeight - FrameSizeOfClient(kClientWidth, 0, kStyle, WS_EX_DLGMODALFRAME, kDesignDpi).cy;
+}
 
 }  // namespace
 
@@ -57,8 +59,8 @@ TAboutBox::~TAboutBox() {
     SelectObject(imageDc_, oldBitmap_);
     DeleteDC(imageDc_);
   }
-  for (HGDIOBJ object : {static_cast<HGDIOBJ>(imageBitmap_), static_cast<HGDIOBJ>(dialogFont_),
-                         static_cast<HGDIOBJ>(titleFont_)})
+  for (HGDIOBJ object :
+       {static_cast<HGDIOBJ>(imageBitmap_), static_cast<HGDIOBJ>(dialogFont_), static_cast<HGDIOBJ>(titleFont_)})
     if (object) DeleteObject(object);
 }
 
@@ -246,8 +248,7 @@ LRESULT TAboutBox::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SHOWWINDOW:
       if (!wp) OKBtnClick();
       break;
-    case DM_GETDEFID:
-      return MAKELRESULT(IDOK, DC_HASDEFID);
+    case DM_GETDEFID: return MAKELRESULT(IDOK, DC_HASDEFID);
     case WM_DPICHANGED:
       ApplyDpi(HIWORD(wp), false);
       MoveToSuggestedRect(hwnd_, lp);

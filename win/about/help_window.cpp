@@ -48,16 +48,18 @@ bool HelpWindow::Make(HWND owner) {
   // Sized at the DPI of the window it opens from; the window's own DPI lays it out.
   const DpiScaler scale = DpiScaler::Of(top);
   const int width = scale(760), height = scale(560);
-  if (!CreateWin("VarnockHelp", "Varnock help", WS_OVERLAPPEDWINDOW, 0, area.left + (area.right - area.left - width) / 2,
-                 area.top + (area.bottom - area.top - height) / 2, width, height, top, LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1))))
+  if (!CreateWin("VarnockHelp", "Varnock help", WS_OVERLAPPEDWINDOW, 0,
+                 area.left + (area.right - area.left - width) / 2, area.top + (area.bottom - area.top - height) / 2,
+                 width, height, top, LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1))))
     return false;
   dpi_ = WindowDpi(hwnd_);
   HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   list_ = CreateWindowExA(WS_EX_CLIENTEDGE, "LISTBOX", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY,
-                          0, 0, kListWidth, 100, hwnd_, reinterpret_cast<HMENU>(kTopicListId), GetModuleHandleA(nullptr),
-                          nullptr);
+                          0, 0, kListWidth, 100, hwnd_, reinterpret_cast<HMENU>(kTopicListId),
+                          GetModuleHandleA(nullptr), nullptr);
   SendMessageA(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  for (const HelpTopic& topic : topics_) SendMessageA(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(topic.title.c_str()));
+  for (const HelpTopic& topic : topics_)
+    SendMessageA(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(topic.title.c_str()));
   text_.Create(hwnd_, kTextId, 0, WS_HSCROLL | ES_AUTOHSCROLL | ES_DISABLENOSCROLL);
   text_.SetWordWrap(true);
   text_.SetReadOnly(true);
@@ -100,9 +102,7 @@ void HelpWindow::Layout() {
 
 LRESULT HelpWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
-    case WM_SIZE:
-      Layout();
-      return 0;
+    case WM_SIZE: Layout(); return 0;
     case WM_DPICHANGED:
       dpi_ = UsableDpi(HIWORD(wp));
       MoveToSuggestedRect(hwnd_, lp);
@@ -112,12 +112,8 @@ LRESULT HelpWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
       if (LOWORD(wp) == kTopicListId && HIWORD(wp) == LBN_SELCHANGE)
         ShowTopic(static_cast<size_t>(SendMessageA(list_, LB_GETCURSEL, 0, 0)));
       return 0;
-    case WM_SETFOCUS:
-      SetFocus(text_.hwnd());
-      return 0;
-    case WM_CLOSE:
-      ShowWindow(hwnd_, SW_HIDE);
-      return 0;
+    case WM_SETFOCUS: SetFocus(text_.hwnd()); return 0;
+    case WM_CLOSE: ShowWindow(hwnd_, SW_HIDE); return 0;
   }
   return Default(msg, wp, lp);
 }

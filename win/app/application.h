@@ -9,9 +9,9 @@ class TFormPad;
 struct Application {
   std::string title = "Varnock";
   std::string helpFile = "Varnock.hlp";
-  std::string commandLine;        // the argument text, emptied at the first paint
+  std::string commandLine;  // the argument text, emptied at the first paint
   TFormPad* mainForm = nullptr;
-  std::string programFolder;      // with a trailing backslash; tests may point it elsewhere
+  std::string programFolder;  // with a trailing backslash; tests may point it elsewhere
 };
 
 Application& App();

@@ -20,8 +20,7 @@ void TFormPad::BindMenuHandlers() {
   BindToolbarCommands();
   BindInstanceCommands();
   BindAssociationCommands();
-  if (MenuItem* english = MainMenu.Find("English"))
-    english->onClick = [this](MenuItem& sender) { fLocalise(sender); };
+  if (MenuItem* english = MainMenu.Find("English")) english->onClick = [this](MenuItem& sender) { fLocalise(sender); };
 }
 
 }  // namespace varnock

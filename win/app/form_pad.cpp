@@ -59,9 +59,9 @@ void TFormPad::RefreshMenuBar() {
 }
 
 void TFormPad::CreateControls() {
-  labelVideFont = CreateFontA(-MulDiv(10, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN,
-                              "Lucida Console");
+  labelVideFont =
+      CreateFontA(-MulDiv(10, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, "Lucida Console");
   bevelLine = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_ETCHEDHORZ, 0, 0, 0, 2, hwnd_, nullptr,
                               GetModuleHandleA(nullptr), nullptr);
   Rich1.Create(hwnd_, kRichId);
@@ -119,16 +119,13 @@ LRESULT TFormPad::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_DPICHANGED: OnDpiChanged(HIWORD(wp), lp); return 0;
     case WM_SYSCOLORCHANGE:
-    case WM_SETTINGCHANGE:
-      OnSystemColoursChanged(msg, wp, lp);
-      return 0;
+    case WM_SETTINGCHANGE: OnSystemColoursChanged(msg, wp, lp); return 0;
     case WM_PAINT: OnPaint(); return 0;
     case WM_COMMAND:
       if (lp == 0) OnCommand(LOWORD(wp));
       else if (reinterpret_cast<HWND>(lp) == Rich1.hwnd() && HIWORD(wp) == EN_CHANGE) {
         if (!richHandlersDetached) SetTitle();
-      }
-      else OnToolBarCommand(reinterpret_cast<HWND>(lp), LOWORD(wp));
+      } else OnToolBarCommand(reinterpret_cast<HWND>(lp), LOWORD(wp));
       return 0;
     case WM_MENUSELECT: OnMenuSelect(wp, lp); return 0;
     case WM_INITMENUPOPUP: OnInitMenuPopup(reinterpret_cast<HMENU>(wp)); return 0;

@@ -25,8 +25,14 @@ class TInfWizard;
 class TFormColor;
 
 // Status panels, left to right.
-enum StatusPanelIndex { kPanelHint = 0, kPanelInsert = 1, kPanelWrap = 2, kPanelFont = 3, kPanelMessage = 4,
-                        kPanelCaret = 5 };
+enum StatusPanelIndex {
+  kPanelHint = 0,
+  kPanelInsert = 1,
+  kPanelWrap = 2,
+  kPanelFont = 3,
+  kPanelMessage = 4,
+  kPanelCaret = 5
+};
 
 class TFormPad : public WindowBase {
  public:

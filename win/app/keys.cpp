@@ -56,9 +56,7 @@ LRESULT CALLBACK TFormPad::RichKeyProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp
         return 0;
       }
       break;
-    case WM_KEYUP:
-      pad->fInterceptUpKey(wp, Down(VK_SHIFT), Down(VK_CONTROL), Down(VK_MENU));
-      break;
+    case WM_KEYUP: pad->fInterceptUpKey(wp, Down(VK_SHIFT), Down(VK_CONTROL), Down(VK_MENU)); break;
     case WM_CHAR:
       if (wp == '\t' && pad->swallowTabChar_) {
         pad->swallowTabChar_ = false;
@@ -66,9 +64,7 @@ LRESULT CALLBACK TFormPad::RichKeyProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp
       }
       if (pad->overwriteMode && wp >= ' ') pad->SelectCharacterToOverwrite();
       break;
-    case WM_CONTEXTMENU:
-      pad->ShowTextPopupMenu(lp);
-      return 0;
+    case WM_CONTEXTMENU: pad->ShowTextPopupMenu(lp); return 0;
   }
   return DefSubclassProc(hwnd, msg, wp, lp);
 }

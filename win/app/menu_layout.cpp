@@ -122,22 +122,14 @@ const char* const kLdidWithoutAction[] = {
 // Shell folder entries; their hints become the folders' paths when the window is localised.
 constexpr const char* kHintShellFolder = "Insert this folder's path at the cursor's position";
 const Entry kShellFolders[] = {
-    {"sfBureau", "Common Desktop", kHintShellFolder},
-    {"sfSM", "Common Start menu", kHintShellFolder},
-    {"sfSMP", "Common Programs", kHintShellFolder},
-    {"sfSMST", "Common Startup", kHintShellFolder},
-    {"sfDocs", "Shared Documents", kHintShellFolder},
-    {"sfApData", "Applications Data", kHintShellFolder},
-    {"sfBureauU", "User's Desktop", kHintShellFolder},
-    {"sfSMU", "User's Start menu", kHintShellFolder},
-    {"sfSMPU", "User's Programs", kHintShellFolder},
-    {"sfSMSTU", "User's Startup ", kHintShellFolder},
-    {"sfDocsU", "User's Documents", kHintShellFolder},
-    {"sfApDataU", "User's Applications Data", kHintShellFolder},
-    {"sfPF", "Program Files", kHintShellFolder},
-    {"sfCommonF", "Common Files", kHintShellFolder},
-    {"sfTEMP", "Temp folder", kHintShellFolder},
-    {"sfSourcePath", "Source Path", kHintShellFolder},
+    {"sfBureau", "Common Desktop", kHintShellFolder},  {"sfSM", "Common Start menu", kHintShellFolder},
+    {"sfSMP", "Common Programs", kHintShellFolder},    {"sfSMST", "Common Startup", kHintShellFolder},
+    {"sfDocs", "Shared Documents", kHintShellFolder},  {"sfApData", "Applications Data", kHintShellFolder},
+    {"sfBureauU", "User's Desktop", kHintShellFolder}, {"sfSMU", "User's Start menu", kHintShellFolder},
+    {"sfSMPU", "User's Programs", kHintShellFolder},   {"sfSMSTU", "User's Startup ", kHintShellFolder},
+    {"sfDocsU", "User's Documents", kHintShellFolder}, {"sfApDataU", "User's Applications Data", kHintShellFolder},
+    {"sfPF", "Program Files", kHintShellFolder},       {"sfCommonF", "Common Files", kHintShellFolder},
+    {"sfTEMP", "Temp folder", kHintShellFolder},       {"sfSourcePath", "Source Path", kHintShellFolder},
 };
 
 // Toolbar customisation entries: name, the entry whose hint is the caption, that hint.
@@ -164,9 +156,7 @@ const ToolbarEntry kToolbarEntries[] = {
     {"TB15", "AffTestItem", kHintTest},
 };
 
-MenuItem& Separator(MenuModel& menu, MenuItem* parent, const std::string& name) {
-  return menu.Add(parent, name, "-");
-}
+MenuItem& Separator(MenuModel& menu, MenuItem* parent, const std::string& name) { return menu.Add(parent, name, "-"); }
 
 void AddEntries(MenuModel& menu, MenuItem* parent, const Entry* first, const Entry* last) {
   for (const Entry* e = first; e != last; ++e) menu.Add(parent, e->name, e->caption, e->hint);
@@ -274,8 +264,7 @@ void BuildOptionsMenu(MenuModel& menu) {
   menu.Add(m, "AffChoose", "C&hoose colours", "Select best colours to display and print");
   menu.Add(m, "AffToolBarItem", kCaptionToolbar, kHintToolbar).checked = true;
   menu.Add(m, "AffSmallItem", kCaptionSmallIcons, kHintSmallIcons);
-  MenuItem* customize =
-      &menu.Add(m, "AffCustomize", "Customize ToolBar", "Choose the buttons shown on the toolbar");
+  MenuItem* customize = &menu.Add(m, "AffCustomize", "Customize ToolBar", "Choose the buttons shown on the toolbar");
   for (const ToolbarEntry& tb : kToolbarEntries) menu.Add(customize, tb.name, tb.caption).checked = true;
 
   // Language menu: shown when the language file offers a language besides English.
@@ -289,15 +278,12 @@ void BuildOptionsMenu(MenuModel& menu) {
   english.enabled = false;
 
   Separator(menu, m, "Sep_Options1");
-  MenuItem& colourInf =
-      menu.Add(m, "AffColorINF", "&Colour INF files", "Use colours to improve reading of INF files");
+  MenuItem& colourInf = menu.Add(m, "AffColorINF", "&Colour INF files", "Use colours to improve reading of INF files");
   colourInf.radioGroup = kRadioColourMode;
   colourInf.checked = true;
-  menu.Add(m, "AffColorIRI", "Colour INF, INI && RE&G files",
-           "Use colours to improve reading of INF, INI & REG files")
+  menu.Add(m, "AffColorIRI", "Colour INF, INI && RE&G files", "Use colours to improve reading of INF, INI & REG files")
       .radioGroup = kRadioColourMode;
-  menu.Add(m, "AffColorALL", "Colour &all", "Use colours to see all files as INF files").radioGroup =
-      kRadioColourMode;
+  menu.Add(m, "AffColorALL", "Colour &all", "Use colours to see all files as INF files").radioGroup = kRadioColourMode;
   menu.Add(m, "AffColorNO", "Blac&k && White", "Use standard colours").radioGroup = kRadioColourMode;
 
   Separator(menu, m, "Sep_Options2");

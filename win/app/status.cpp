@@ -69,9 +69,9 @@ int TFormPad::fGetLineNB() { return static_cast<int>(CaretOf(Rich1).line); }
 int TFormPad::fGetColNB() { return static_cast<int>(CaretOf(Rich1).column); }
 
 int TFormPad::fGetMultiLine(int mode) {
-  const TouchedLines touched = FindTouchedLines(
-      LineGeometry(Rich1.Text()),
-      Selection{static_cast<size_t>(Rich1.SelStart()), static_cast<size_t>(Rich1.SelLength())});
+  const TouchedLines touched =
+      FindTouchedLines(LineGeometry(Rich1.Text()),
+                       Selection{static_cast<size_t>(Rich1.SelStart()), static_cast<size_t>(Rich1.SelLength())});
   if (mode == 1 && touched.count > 0 && !touched.wholeText)
     Rich1.Select(static_cast<long>(touched.widened.start), static_cast<long>(touched.widened.length));
   SetFocus(Rich1.hwnd());

@@ -9,8 +9,22 @@ namespace varnock {
 
 // Image positions in the toolbar strips (res/toolbar/make-images.sh draws them in this order).
 enum ToolBarImage {
-  kImageNew, kImageOpen, kImageSave, kImageCut, kImageCopy, kImagePaste, kImageUndo, kImageWrapOn,
-  kImageWrapOff, kImageFind, kImageReplace, kImageWizard, kImageReg, kImageTest, kImageAbout, kImageHelp
+  kImageNew,
+  kImageOpen,
+  kImageSave,
+  kImageCut,
+  kImageCopy,
+  kImagePaste,
+  kImageUndo,
+  kImageWrapOn,
+  kImageWrapOff,
+  kImageFind,
+  kImageReplace,
+  kImageWizard,
+  kImageReg,
+  kImageTest,
+  kImageAbout,
+  kImageHelp
 };
 
 struct ToolButtonLayout {

@@ -13,7 +13,8 @@ void ChooseColouringMode(TFormPad& pad, const char* entry, Recolour recolour) {
   pad.Rich1.tag = 0;
   const bool modified = pad.Rich1.Modified();
   if (MenuItem* item = pad.Item(entry)) item->CheckRadio();
-  if (recolour == Recolour::IfKindAllows) recolour = pad.fGetDocKind() != 0 ? Recolour::Colour : Recolour::BlackAndWhite;
+  if (recolour == Recolour::IfKindAllows)
+    recolour = pad.fGetDocKind() != 0 ? Recolour::Colour : Recolour::BlackAndWhite;
   if (recolour == Recolour::Colour) pad.SetColour();
   else pad.SetBW();
   pad.Rich1.SetModified(modified);

@@ -83,10 +83,10 @@ HWND TFormColor::AddButton(const char* name, int id, const char* caption, const 
 }
 
 void TFormColor::CreateControls() {
-  HWND label = CreateWindowExA(0, "STATIC",
-                               "If default colors provided by Varnock don't suit you, you can now modify them as needed.",
-                               WS_CHILD | WS_VISIBLE | SS_LEFT, 0, 0, 361, 28, hwnd_,
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(kLabel1)), GetModuleHandleA(nullptr), nullptr);
+  HWND label = CreateWindowExA(
+      0, "STATIC", "If default colors provided by Varnock don't suit you, you can now modify them as needed.",
+      WS_CHILD | WS_VISIBLE | SS_LEFT, 0, 0, 361, 28, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kLabel1)),
+      GetModuleHandleA(nullptr), nullptr);
   controls_.Add(hwnd_, "Label1", label);
 
   // Not reached with Tab; a vertical scroll bar only.
@@ -211,26 +211,19 @@ LRESULT TFormColor::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_COMMAND:
       if (HIWORD(wp) == BN_CLICKED) OnCommand(LOWORD(wp));
       return 0;
-    case WM_DRAWITEM:
-      DrawColourButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
-      return TRUE;
+    case WM_DRAWITEM: DrawColourButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp)); return TRUE;
     case WM_CTLCOLORSTATIC:
       // The system's colours for the label, so a high-contrast scheme reads too.
       SetTextColor(reinterpret_cast<HDC>(wp), GetSysColor(COLOR_BTNTEXT));
       SetBkMode(reinterpret_cast<HDC>(wp), TRANSPARENT);
       return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-    case WM_CLOSE:
-      done_ = true;
-      return 0;
-    case DM_GETDEFID:
-      return MAKELRESULT(IDOK, DC_HASDEFID);
+    case WM_CLOSE: done_ = true; return 0;
+    case DM_GETDEFID: return MAKELRESULT(IDOK, DC_HASDEFID);
     case WM_DPICHANGED:
       ApplyDpi(HIWORD(wp), false);
       MoveToSuggestedRect(hwnd_, lp);
       return 0;
-    case WM_SYSCOLORCHANGE:
-      FormRefresh();
-      return 0;
+    case WM_SYSCOLORCHANGE: FormRefresh(); return 0;
   }
   return Default(msg, wp, lp);
 }

@@ -119,8 +119,7 @@ void TFormPad::SetColourThisLine(int lineNumber) {
   const size_t number = static_cast<size_t>(lineNumber);
   // The text is read whole only when its lines are not the control's rows, or the
   // kind depends on it.
-  const bool wholeText =
-      Rich1.WordWrap() || !Rich1.LinesMatchText() || UpperCaseExtension(saveDialogFileName).empty();
+  const bool wholeText = Rich1.WordWrap() || !Rich1.LinesMatchText() || UpperCaseExtension(saveDialogFileName).empty();
   const std::string text = wholeText ? Rich1.Text() : std::string();
   if (wholeText) Rich1.CheckLines(text);
   if (wholeText && number > LocateTextLines(text).size()) return;

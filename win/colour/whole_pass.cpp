@@ -69,8 +69,7 @@ void LoadColoured(TFormPad& pad, const std::string& text, DocKind kind) {
     rich.Select(0, 0);
     SetCursor(cursor);
     const TextSelection selection = SelectionAfterMarkers(
-        {static_cast<size_t>(view.start), static_cast<size_t>(view.length)}, MarkerOffsets(colouring),
-        marker.size());
+        {static_cast<size_t>(view.start), static_cast<size_t>(view.length)}, MarkerOffsets(colouring), marker.size());
     rich.Select(static_cast<long>(selection.start), static_cast<long>(selection.length));
     ScrollToFirstLine(rich, view.topLine);
     rich.SetModified(view.modified);

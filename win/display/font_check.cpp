@@ -42,8 +42,7 @@ void TFormPad::FontCheck() {
     text = TextThroughLineList(Rich1.Text());
     Rich1.SetText("");
     const FontMode mode = FontModeFromValue(fontMode);
-    const DisplayFontChoice choice =
-        ChooseDisplayFont(mode, mode == FontMode::Auto && fisAnsiText(text), fontDiagFont);
+    const DisplayFontChoice choice = ChooseDisplayFont(mode, mode == FontMode::Auto && fisAnsiText(text), fontDiagFont);
     ReplaceDisplayFont(*this, choice.font);
     ShowFontChoice(*this, mode, choice);
     // The control converts text with a code page, not with the font's character set:

@@ -60,8 +60,7 @@ void TFormPad::FileOpenFromDD(const std::string& fileName) {
     }
   }
   if (!fCheckUnsaved()) return;
-  if (!CanOpenReadWrite(fileName) &&
-      ShowMessage(hwnd_, fMessage("FILE_OPEN_RO"), MB_YESNO | MB_ICONWARNING) != IDYES)
+  if (!CanOpenReadWrite(fileName) && ShowMessage(hwnd_, fMessage("FILE_OPEN_RO"), MB_YESNO | MB_ICONWARNING) != IDYES)
     return;
   Rich1.tag = 0;
   fOpenFile(fileName);

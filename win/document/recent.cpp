@@ -57,8 +57,7 @@ void TFormPad::OldClick(MenuItem& entry) {
     ShowMessage(hwnd_, fMessage("FILE_OPEN_ABSENT"), MB_OK | MB_ICONERROR);
     return;
   }
-  if (!CanOpenReadWrite(fileName) &&
-      ShowMessage(hwnd_, fMessage("FILE_OPEN_RO"), MB_YESNO | MB_ICONWARNING) != IDYES)
+  if (!CanOpenReadWrite(fileName) && ShowMessage(hwnd_, fMessage("FILE_OPEN_RO"), MB_YESNO | MB_ICONWARNING) != IDYES)
     return;
   Rich1.tag = 0;
   if (!fCheckUnsaved()) {

@@ -30,10 +30,9 @@ void TFormPad::FileSave() {
     return;
   }
   const std::string text = Rich1.Text();
-  const bool refused =
-      (NeedsSizeQuestion(saveDialogFileName, text) &&
-       ShowMessage(hwnd_, fMessage("FILE_SAVED_BIG"), MB_YESNO | MB_ICONQUESTION) != IDYES) ||
-      (wasUnicode && ShowMessage(hwnd_, fMessage("WAS_UNICODE"), MB_YESNO | MB_ICONQUESTION) != IDYES);
+  const bool refused = (NeedsSizeQuestion(saveDialogFileName, text) &&
+                        ShowMessage(hwnd_, fMessage("FILE_SAVED_BIG"), MB_YESNO | MB_ICONQUESTION) != IDYES) ||
+                       (wasUnicode && ShowMessage(hwnd_, fMessage("WAS_UNICODE"), MB_YESNO | MB_ICONQUESTION) != IDYES);
   if (!refused && WriteDocument(*this, saveDialogFileName)) {
     Rich1.SetModified(false);
     SetTitle();

@@ -20,8 +20,7 @@ DialogPosition PlaceFor(TFormPad& pad, DialogPosition (*place)(int, int, int)) {
 }
 
 // Opening one dialog hands its search text to the other one.
-void OpenSearchDialog(TFormPad& pad, TFormPad::SearchDialog& shown, TFormPad::SearchDialog& other,
-                      DialogPosition at) {
+void OpenSearchDialog(TFormPad& pad, TFormPad::SearchDialog& shown, TFormPad::SearchDialog& other, DialogPosition at) {
   if (shown.Show(pad.hwnd(), at.x, at.y)) other.SetSearchText(shown.SearchText());
 }
 

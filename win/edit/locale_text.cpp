@@ -5,8 +5,8 @@
 namespace varnock {
 
 int LocaleCompareNoCase(const std::string& a, const std::string& b) {
-  const int order = CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()),
-                                   b.data(), static_cast<int>(b.size()));
+  const int order = CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()), b.data(),
+                                   static_cast<int>(b.size()));
   // 0 means the call failed; keep such lines in place rather than guess an order.
   return order == 0 ? 0 : order - CSTR_EQUAL;
 }

@@ -19,9 +19,7 @@ std::string DialogItemText(HWND dialog, int id) {
   return text;
 }
 
-void CopyInto(char* buffer, const std::string& text) {
-  lstrcpynA(buffer, text.c_str(), kTextRoom);
-}
+void CopyInto(char* buffer, const std::string& text) { lstrcpynA(buffer, text.c_str(), kTextRoom); }
 }  // namespace
 
 // The block the system dialog reads and fills: it must stay at one address while the

@@ -48,12 +48,12 @@ struct FormControls {
 
 FormControls ControlsOf(TFormPad& pad, LocForm form) {
   switch (form) {
-    case LocForm::About: return pad.aboutBox ? FormControls{pad.aboutBox->hwnd(), &pad.aboutBox->controls, nullptr}
-                                             : FormControls{};
-    case LocForm::Wizard: return pad.infWizard ? FormControls{pad.infWizard->hwnd(), &pad.infWizard->controls, nullptr}
-                                               : FormControls{};
-    case LocForm::Colour: return pad.formColor ? FormControls{pad.formColor->hwnd(), nullptr, pad.formColor}
-                                               : FormControls{};
+    case LocForm::About:
+      return pad.aboutBox ? FormControls{pad.aboutBox->hwnd(), &pad.aboutBox->controls, nullptr} : FormControls{};
+    case LocForm::Wizard:
+      return pad.infWizard ? FormControls{pad.infWizard->hwnd(), &pad.infWizard->controls, nullptr} : FormControls{};
+    case LocForm::Colour:
+      return pad.formColor ? FormControls{pad.formColor->hwnd(), nullptr, pad.formColor} : FormControls{};
     case LocForm::Pad: break;
   }
   return {};

@@ -17,14 +17,12 @@ struct ShellFolderEntry {
 };
 
 const ShellFolderEntry kShellFolderEntries[] = {
-    {"sfBureau", "Desktop", true},          {"sfSM", "Start Menu", true},
-    {"sfSMP", "Programs", true},            {"sfSMST", "Startup", true},
-    {"sfDocs", "Documents", true},          {"sfApData", "AppData", true},
-    {"sfBureauU", "Desktop", false},        {"sfSMU", "Start Menu", false},
-    {"sfSMPU", "Programs", false},          {"sfSMSTU", "Startup", false},
-    {"sfDocsU", "Documents", false},        {"sfApDataU", "AppData", false},
-    {"sfPF", "ProgramFilesDir", false},     {"sfCommonF", "CommonFilesDir", false},
-    {"sfTEMP", "TEMP", false},              {"sfSourcePath", "SourcePath", false},
+    {"sfBureau", "Desktop", true},         {"sfSM", "Start Menu", true},           {"sfSMP", "Programs", true},
+    {"sfSMST", "Startup", true},           {"sfDocs", "Documents", true},          {"sfApData", "AppData", true},
+    {"sfBureauU", "Desktop", false},       {"sfSMU", "Start Menu", false},         {"sfSMPU", "Programs", false},
+    {"sfSMSTU", "Startup", false},         {"sfDocsU", "Documents", false},        {"sfApDataU", "AppData", false},
+    {"sfPF", "ProgramFilesDir", false},    {"sfCommonF", "CommonFilesDir", false}, {"sfTEMP", "TEMP", false},
+    {"sfSourcePath", "SourcePath", false},
 };
 
 }  // namespace

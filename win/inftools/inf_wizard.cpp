@@ -20,8 +20,7 @@ LRESULT CALLBACK PanelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_COMMAND:
     case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-      return SendMessageA(GetParent(hwnd), msg, wp, lp);
+    case WM_CTLCOLORBTN: return SendMessageA(GetParent(hwnd), msg, wp, lp);
     case WM_LBUTTONDOWN:
       SendMessageA(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(kIdPanel, BN_CLICKED), reinterpret_cast<LPARAM>(hwnd));
       return 0;
@@ -110,9 +109,9 @@ void TInfWizard::ApplyDpi(int dpi, bool resizeWindow) {
 
 HWND TInfWizard::Add(HWND parent, const char* className, const char* name, const char* caption, DWORD style, int x,
                      int y, int w, int h, int id) {
-  HWND control = CreateWindowExA(0, className, caption, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, x, y, w, h,
-                                 parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
-                                 nullptr);
+  HWND control =
+      CreateWindowExA(0, className, caption, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, x, y, w, h, parent,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
   SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   controls.Add(hwnd_, name, control);
   return control;
@@ -128,9 +127,8 @@ void TInfWizard::CreateControls() {
 
 void TInfWizard::CreatePanel() {
   RegisterPanelClass();
-  panel_ = CreateWindowExA(WS_EX_CONTROLPARENT, kPanelClass, "", WS_CHILD | WS_VISIBLE | WS_BORDER | WS_CLIPSIBLINGS,
-                           0, kPanelOut, kWizardWidth, kPanelHeight, hwnd_, nullptr, GetModuleHandleA(nullptr),
-                           nullptr);
+  panel_ = CreateWindowExA(WS_EX_CONTROLPARENT, kPanelClass, "", WS_CHILD | WS_VISIBLE | WS_BORDER | WS_CLIPSIBLINGS, 0,
+                           kPanelOut, kWizardWidth, kPanelHeight, hwnd_, nullptr, GetModuleHandleA(nullptr), nullptr);
   controls.Add(hwnd_, "Panel_adv_dest", panel_);
   for (const ControlSpec& c : PanelControls()) {
     Add(panel_, c.className, c.name, c.caption, c.style, c.x, c.y, c.w, c.h, c.id);
@@ -178,8 +176,8 @@ bool TInfWizard::ShowModal(TFormPad& pad) {
   GetWindowRect(hwnd_, &frame);
   if (!owner || !GetWindowRect(owner, &area)) SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
   const int w = frame.right - frame.left, h = frame.bottom - frame.top;
-  SetWindowPos(hwnd_, nullptr, area.left + (area.right - area.left - w) / 2, area.top + (area.bottom - area.top - h) / 2,
-               0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(hwnd_, nullptr, area.left + (area.right - area.left - w) / 2,
+               area.top + (area.bottom - area.top - h) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   if (owner) EnableWindow(owner, FALSE);
   ShowWindow(hwnd_, SW_SHOW);
   SetFocus(controls.Control("EditNomLong"));
@@ -221,20 +219,16 @@ LRESULT TInfWizard::ColourStatic(HDC dc, HWND control) {
 
 LRESULT TInfWizard::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
-    case WM_COMMAND:
-      OnCommand(LOWORD(wp), HIWORD(wp));
-      return 0;
+    case WM_COMMAND: OnCommand(LOWORD(wp), HIWORD(wp)); return 0;
     case WM_TIMER:
       if (wp == kTimer1) Timer1Timer();
       return 0;
     case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-      return ColourStatic(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp));
+    case WM_CTLCOLORBTN: return ColourStatic(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp));
     case WM_CLOSE:  // the close box is Cancel
       Finish(false);
       return 0;
-    case DM_GETDEFID:
-      return MAKELRESULT(IDOK, DC_HASDEFID);
+    case DM_GETDEFID: return MAKELRESULT(IDOK, DC_HASDEFID);
     case WM_DPICHANGED:
       ApplyDpi(HIWORD(wp), false);
       MoveToSuggestedRect(hwnd_, lp);

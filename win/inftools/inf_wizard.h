@@ -71,8 +71,8 @@ class TInfWizard : public WindowBase {
   // Fonts, sizes and places of everything for `dpi`; the window keeps its place and,
   // unless told, takes the size of its client area at that DPI.
   void ApplyDpi(int dpi, bool resizeWindow);
-  HWND Add(HWND parent, const char* className, const char* name, const char* caption, DWORD style, int x, int y,
-           int w, int h, int id = 0);
+  HWND Add(HWND parent, const char* className, const char* name, const char* caption, DWORD style, int x, int y, int w,
+           int h, int id = 0);
   void OnCommand(int id, int code);
   bool Checked(const char* name) const;
   void SetChecked(const char* name, bool checked);

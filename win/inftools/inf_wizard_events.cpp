@@ -18,8 +18,8 @@ namespace varnock {
 namespace {
 
 bool SameIgnoringCase(const std::string& a, const std::string& b) {
-  return a.size() == b.size() && CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) ==
-                                     CSTR_EQUAL;
+  return a.size() == b.size() &&
+         CompareStringA(LOCALE_SYSTEM_DEFAULT, NORM_IGNORECASE, a.c_str(), -1, b.c_str(), -1) == CSTR_EQUAL;
 }
 
 struct BoxBinding {
@@ -28,9 +28,9 @@ struct BoxBinding {
 };
 
 const BoxBinding kBoxes[] = {
-    {"CheckBox05", &WizardOptions::advPack},       {"CheckBox10", &WizardOptions::setupDialog},
-    {"CheckBox20", &WizardOptions::copyFiles},     {"CheckBox25", &WizardOptions::customCopy},
-    {"CheckBox30", &WizardOptions::registry},      {"CheckBox40", &WizardOptions::shortcuts},
+    {"CheckBox05", &WizardOptions::advPack},        {"CheckBox10", &WizardOptions::setupDialog},
+    {"CheckBox20", &WizardOptions::copyFiles},      {"CheckBox25", &WizardOptions::customCopy},
+    {"CheckBox30", &WizardOptions::registry},       {"CheckBox40", &WizardOptions::shortcuts},
     {"CheckBox45", &WizardOptions::customShortcut}, {"CheckBox50", &WizardOptions::uninstall},
 };
 

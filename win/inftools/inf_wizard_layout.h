@@ -11,15 +11,27 @@ constexpr int kWizardHeight = 357;
 constexpr int kPanelIn = 117;   // the panel's top when in sight
 constexpr int kPanelOut = 357;  // its top when out of sight
 constexpr int kPanelHeight = 240;
-constexpr int kPanelStep = 10;  // pixels per tick
+constexpr int kPanelStep = 10;       // pixels per tick
 constexpr UINT kPanelInterval = 10;  // milliseconds per tick
 constexpr UINT_PTR kTimer1 = 1;
 constexpr int kShortNameLength = 8;
 
 enum WizardControlId {
-  kIdEditNomLong = 1001, kIdEditNomCourt, kIdButtonPath, kIdEditPath, kIdBitBtnHelp, kIdSpeedButton1, kIdPanel,
-  kIdCheckBox05 = 1105, kIdCheckBox10 = 1110, kIdCheckBox20 = 1120, kIdCheckBox25 = 1125, kIdCheckBox30 = 1130,
-  kIdCheckBox40 = 1140, kIdCheckBox45 = 1145, kIdCheckBox50 = 1150,
+  kIdEditNomLong = 1001,
+  kIdEditNomCourt,
+  kIdButtonPath,
+  kIdEditPath,
+  kIdBitBtnHelp,
+  kIdSpeedButton1,
+  kIdPanel,
+  kIdCheckBox05 = 1105,
+  kIdCheckBox10 = 1110,
+  kIdCheckBox20 = 1120,
+  kIdCheckBox25 = 1125,
+  kIdCheckBox30 = 1130,
+  kIdCheckBox40 = 1140,
+  kIdCheckBox45 = 1145,
+  kIdCheckBox50 = 1150,
   kIdRadioBase = 2000,  // + destination code
 };
 

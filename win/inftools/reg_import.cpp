@@ -55,13 +55,9 @@ RegTextChoice RegTextOf(HWND owner, const std::string& bytes, std::string* text)
   *text = bytes;
   if (!IsUtf16LeFile(bytes)) return RegTextChoice::Translate;
   switch (ShowMessage(owner, fMessage("REG_UNICODE"), MB_YESNOCANCEL | MB_ICONWARNING)) {
-    case IDYES:
-      TextFromUtf16LeFile(bytes, AnsiRegCodec(), text);
-      return RegTextChoice::Translate;
-    case IDNO:
-      return RegTextChoice::Translate;
-    default:
-      return RegTextChoice::Cancel;
+    case IDYES: TextFromUtf16LeFile(bytes, AnsiRegCodec(), text); return RegTextChoice::Translate;
+    case IDNO: return RegTextChoice::Translate;
+    default: return RegTextChoice::Cancel;
   }
 }
 

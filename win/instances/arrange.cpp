@@ -55,10 +55,11 @@ void ArrangeCopies(ArrangeKind kind) {
     if (live.IsLive(id)) windows.push_back(ToHwnd(id));
   if (windows.empty()) return;
   const UINT count = static_cast<UINT>(windows.size());
-  const WORD done = kind == ArrangeKind::Cascade
-                        ? CascadeWindows(nullptr, 0, nullptr, count, windows.data())
-                        : TileWindows(nullptr, kind == ArrangeKind::TileVertically ? MDITILE_VERTICAL : MDITILE_HORIZONTAL,
-                                      nullptr, count, windows.data());
+  const WORD done =
+      kind == ArrangeKind::Cascade
+          ? CascadeWindows(nullptr, 0, nullptr, count, windows.data())
+          : TileWindows(nullptr, kind == ArrangeKind::TileVertically ? MDITILE_VERTICAL : MDITILE_HORIZONTAL, nullptr,
+                        count, windows.data());
   if (done == 0) PlaceOurselves(kind, windows);
   for (HWND window : windows) {
     ShowWindow(window, SW_SHOWNORMAL);

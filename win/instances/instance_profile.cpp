@@ -11,9 +11,7 @@ namespace {
 constexpr const char* kSection = "Instances";
 }
 
-WindowId ToWindowId(HWND window) {
-  return static_cast<WindowId>(reinterpret_cast<std::intptr_t>(window));
-}
+WindowId ToWindowId(HWND window) { return static_cast<WindowId>(reinterpret_cast<std::intptr_t>(window)); }
 
 // Window handles fit 32 bits and are sign-extended to the pointer size.
 HWND ToHwnd(WindowId window) { return reinterpret_cast<HWND>(static_cast<std::intptr_t>(window)); }

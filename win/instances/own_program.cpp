@@ -33,8 +33,8 @@ bool StartNewProcess() {
 bool StartOwnCopy(const std::string& parameters) {
   if (Starter()) return Starter()(parameters);
   if (parameters.empty()) return StartNewProcess();
-  const auto result = reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, "open", ProgramFile().c_str(),
-                                                              parameters.c_str(), ProgramFolder().c_str(), SW_HIDE));
+  const auto result = reinterpret_cast<INT_PTR>(
+      ShellExecuteA(nullptr, "open", ProgramFile().c_str(), parameters.c_str(), ProgramFolder().c_str(), SW_HIDE));
   return result > 32;
 }
 

@@ -54,7 +54,8 @@ void TFormPad::WinMenuClick() {
   int index = 0;
   for (WindowId id : state.copies) {
     HWND window = ToHwnd(id);
-    MenuItem& entry = MainMenu.Add(menu, "WinVarnock" + std::to_string(++index), MenuText(CopyEntryCaption(TitleOf(window))), hint);
+    MenuItem& entry =
+        MainMenu.Add(menu, "WinVarnock" + std::to_string(++index), MenuText(CopyEntryCaption(TitleOf(window))), hint);
     entry.tag = id;
     entry.checked = window == hwnd_;
     entry.onClick = [this](MenuItem& sender) { WinVarnockClick(sender); };

@@ -49,8 +49,7 @@ SIZE FrameSizeOfClient(int clientWidth, int clientHeight, DWORD style, DWORD exS
 void MoveToSuggestedRect(HWND hwnd, LPARAM suggested) {
   const RECT* r = reinterpret_cast<const RECT*>(suggested);
   if (!r) return;
-  SetWindowPos(hwnd, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(hwnd, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace varnock

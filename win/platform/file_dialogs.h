@@ -13,9 +13,9 @@ struct FileDialogRequest {
   bool save = false;
   std::string title;
   std::string initialFolder;
-  std::string fileName;        // in: proposed name; out: the chosen one
-  std::string filter;          // "Caption|pattern|Caption|pattern"
-  int filterIndex = 1;         // 1-based; out: the chosen type
+  std::string fileName;          // in: proposed name; out: the chosen one
+  std::string filter;            // "Caption|pattern|Caption|pattern"
+  int filterIndex = 1;           // 1-based; out: the chosen type
   std::string defaultExtension;  // appended to a typed name that has none
   // Asked with the final name before the dialog closes; false keeps it open.
   std::function<bool(const std::string& chosen)> canClose;

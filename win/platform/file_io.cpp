@@ -14,8 +14,7 @@ std::string SystemErrorText(DWORD code) {
                  code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
   std::string result = text ? text : "error " + std::to_string(code);
   if (text) LocalFree(text);
-  while (!result.empty() && (result.back() == '\n' || result.back() == '\r' || result.back() == ' '))
-    result.pop_back();
+  while (!result.empty() && (result.back() == '\n' || result.back() == '\r' || result.back() == ' ')) result.pop_back();
   return result;
 }
 
@@ -90,10 +89,8 @@ bool WriteFileSafely(const std::string& path, const std::string& bytes, std::str
   const std::string folder = FolderOf(path).empty() ? ".\\" : FolderOf(path);
   char unique[MAX_PATH + 16];
   std::string temp;
-  if (folder.size() < MAX_PATH - 14 && GetTempFileNameA(folder.c_str(), "~vk", 0, unique))
-    temp = unique;
-  else
-    temp = path + ".~vk" + std::to_string(GetCurrentProcessId());
+  if (folder.size() < MAX_PATH - 14 && GetTempFileNameA(folder.c_str(), "~vk", 0, unique)) temp = unique;
+  else temp = path + ".~vk" + std::to_string(GetCurrentProcessId());
   HANDLE file = CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   bool ok = file != INVALID_HANDLE_VALUE && WriteAll(file, path, bytes);
   DWORD code = GetLastError();

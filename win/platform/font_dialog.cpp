@@ -59,8 +59,8 @@ bool RunFontDialog(FontDialogRequest& request) {
   choose.hDC = printer;
   choose.lpLogFont = &logFont;
   choose.rgbColors = FontTextColour(request.font);
-  choose.Flags = CF_INITTOLOGFONTSTRUCT | CF_EFFECTS | CF_APPLY | CF_LIMITSIZE | CF_FORCEFONTEXIST |
-                 CF_SCRIPTSONLY | CF_ENABLEHOOK | (printer ? CF_BOTH : CF_SCREENFONTS);
+  choose.Flags = CF_INITTOLOGFONTSTRUCT | CF_EFFECTS | CF_APPLY | CF_LIMITSIZE | CF_FORCEFONTEXIST | CF_SCRIPTSONLY |
+                 CF_ENABLEHOOK | (printer ? CF_BOTH : CF_SCREENFONTS);
   choose.nSizeMin = 6;
   choose.nSizeMax = 24;
   choose.lpfnHook = FontHook;

@@ -74,8 +74,8 @@ MenuModel::MenuModel() : root_(std::make_unique<MenuItem>()), nextId_(0) {
   root_->isSubMenu = true;
 }
 
-MenuItem& MenuModel::Add(MenuItem* parent, const std::string& name, const std::string& caption,
-                         const std::string& hint, const std::string& shortcut) {
+MenuItem& MenuModel::Add(MenuItem* parent, const std::string& name, const std::string& caption, const std::string& hint,
+                         const std::string& shortcut) {
   auto item = std::make_unique<MenuItem>();
   item->name = name;
   item->caption = caption;

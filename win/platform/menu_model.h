@@ -13,18 +13,18 @@ namespace varnock {
 
 struct MenuItem {
   std::string name;
-  std::string caption;   // "-" for a separator
+  std::string caption;  // "-" for a separator
   std::string hint;
   std::string shortcut;  // "Ctrl+Alt+A", "F3", "Ctrl+Shift+Q", or empty
   bool checked = false;
   bool enabled = true;
   bool visible = true;
-  int radioGroup = 0;    // 0: not a radio item
+  int radioGroup = 0;  // 0: not a radio item
   std::intptr_t tag = 0;
   std::function<void(MenuItem&)> onClick;
   std::vector<std::unique_ptr<MenuItem>> items;
   MenuItem* parent = nullptr;
-  UINT id = 0;           // command id, given when added
+  UINT id = 0;             // command id, given when added
   HMENU handle = nullptr;  // the real pop-up of a sub-menu while built
 
   bool IsSeparator() const { return caption == "-"; }
@@ -45,8 +45,8 @@ class MenuModel {
   const MenuItem& root() const { return *root_; }
 
   // Adds an item under parent (nullptr: the top level) and gives it a command id.
-  MenuItem& Add(MenuItem* parent, const std::string& name, const std::string& caption,
-                const std::string& hint = "", const std::string& shortcut = "");
+  MenuItem& Add(MenuItem* parent, const std::string& name, const std::string& caption, const std::string& hint = "",
+                const std::string& shortcut = "");
   MenuItem* Find(const std::string& name);
   MenuItem* FindById(UINT id);
   MenuItem* FindByHandle(HMENU handle);

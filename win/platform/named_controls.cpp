@@ -39,8 +39,9 @@ void NamedControls::SetHint(const std::string& name, const std::string& hint) {
   HWND control = Control(name);
   if (!control) return;
   if (!tooltip_) {
-    tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, owner_, nullptr, GetModuleHandleA(nullptr), nullptr);
+    tooltip_ =
+        CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, owner_, nullptr, GetModuleHandleA(nullptr), nullptr);
   }
   const bool known = hints_.count(name) != 0;
   hints_[name] = hint;

@@ -46,9 +46,9 @@ ProcessRun RunAndWait(const std::string& program, const std::string& commandLine
 
 std::string SystemErrorText(DWORD error) {
   char* buffer = nullptr;
-  const DWORD length = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                          FORMAT_MESSAGE_IGNORE_INSERTS,
-                                      nullptr, error, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
+  const DWORD length =
+      FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                     nullptr, error, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
   std::string text = length && buffer ? std::string(buffer, length) : "Error " + std::to_string(error);
   if (buffer) LocalFree(buffer);
   while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')) text.pop_back();

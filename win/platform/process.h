@@ -8,8 +8,8 @@ namespace varnock {
 
 struct ProcessRun {
   bool started = false;
-  DWORD error = 0;        // why it could not be started
-  bool ended = false;     // false when the wait ran out first
+  DWORD error = 0;     // why it could not be started
+  bool ended = false;  // false when the wait ran out first
   DWORD exitCode = 0;
 };
 

@@ -43,8 +43,7 @@ std::string ProfileRead(const std::string& file, const std::string& section, con
                         const std::string& fallback) {
   return ReadGrowing(
       [&](char* buf, DWORD size) {
-        return GetPrivateProfileStringA(section.c_str(), key.c_str(), fallback.c_str(), buf, size,
-                                        file.c_str());
+        return GetPrivateProfileStringA(section.c_str(), key.c_str(), fallback.c_str(), buf, size, file.c_str());
       },
       1);
 }
@@ -64,8 +63,8 @@ bool ProfileKeyExists(const std::string& file, const std::string& section, const
 }
 
 std::vector<std::string> ProfileSections(const std::string& file) {
-  return SplitDoubleNul(ReadGrowing(
-      [&](char* buf, DWORD size) { return GetPrivateProfileSectionNamesA(buf, size, file.c_str()); }, 2));
+  return SplitDoubleNul(
+      ReadGrowing([&](char* buf, DWORD size) { return GetPrivateProfileSectionNamesA(buf, size, file.c_str()); }, 2));
 }
 
 std::vector<std::string> ProfileKeys(const std::string& file, const std::string& section) {
@@ -80,7 +79,8 @@ bool ProfileWriteFile(const std::string& file, const std::string& text) {
   HANDLE handle = CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return false;
   DWORD written = 0;
-  bool ok = WriteFile(handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) && written == text.size();
+  bool ok =
+      WriteFile(handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) && written == text.size();
   // The profile functions trust their cached copy of a file only once its time is two
   // seconds old; until then every call reads and parses the whole file again. Dating
   // the fresh file a few seconds back keeps its read-back to one parse.
@@ -101,8 +101,7 @@ std::vector<std::pair<std::string, std::string>> ProfileSectionEntries(const std
                                                                        const std::string& section) {
   std::vector<std::pair<std::string, std::string>> entries;
   const std::vector<std::string> lines = SplitDoubleNul(ReadGrowing(
-      [&](char* buf, DWORD size) { return GetPrivateProfileSectionA(section.c_str(), buf, size, file.c_str()); },
-      2));
+      [&](char* buf, DWORD size) { return GetPrivateProfileSectionA(section.c_str(), buf, size, file.c_str()); }, 2));
   for (const std::string& line : lines) {
     const std::string::size_type equals = line.find('=');
     if (equals == std::string::npos) entries.emplace_back(TrimmedBlanks(line), std::string());

@@ -52,7 +52,8 @@ bool Down(int key) { return (GetKeyState(key) & 0x8000) != 0; }
 // Ctrl+V and Shift+Insert paste inside the control, without a WM_PASTE.
 bool IsPasteKey(UINT msg, WPARAM key) {
   if (msg != WM_KEYDOWN) return false;
-  return (key == 'V' && Down(VK_CONTROL) && !Down(VK_MENU)) || (key == VK_INSERT && Down(VK_SHIFT) && !Down(VK_CONTROL));
+  return (key == 'V' && Down(VK_CONTROL) && !Down(VK_MENU)) ||
+         (key == VK_INSERT && Down(VK_SHIFT) && !Down(VK_CONTROL));
 }
 
 // The clipboard's text as the control would paste it, when it offers nothing richer.
@@ -88,7 +89,8 @@ LRESULT CALLBACK TrackMessages(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_P
   const HWND successor = reinterpret_cast<const RichEdit*>(data)->hwnd();
   if (IsKeyInput(msg) && successor != hwnd && RetiredControls().count(hwnd) != 0)
     return SendMessageA(successor, msg, wp, lp);
-  if (msg == WM_PASTE || IsPasteKey(msg, wp)) const_cast<RichEdit*>(reinterpret_cast<const RichEdit*>(data))->NotePaste();
+  if (msg == WM_PASTE || IsPasteKey(msg, wp))
+    const_cast<RichEdit*>(reinterpret_cast<const RichEdit*>(data))->NotePaste();
   const InProgress inProgress(hwnd);
   return DefSubclassProc(hwnd, msg, wp, lp);
 }
@@ -127,9 +129,9 @@ void RichEdit::TrackMessagesOf(HWND hwnd) const {
 bool RichEdit::Create(HWND parent, int id, DWORD extraStyle, DWORD withoutStyle) {
   static HMODULE library = LoadLibraryA("riched32.dll");
   if (!library) return false;
-  const DWORD style = (WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | ES_MULTILINE |
-                       ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_NOHIDESEL | ES_DISABLENOSCROLL | ES_WANTRETURN |
-                       extraStyle) & ~withoutStyle;
+  const DWORD style = (WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | ES_MULTILINE | ES_AUTOVSCROLL |
+                       ES_AUTOHSCROLL | ES_NOHIDESEL | ES_DISABLENOSCROLL | ES_WANTRETURN | extraStyle) &
+                      ~withoutStyle;
   style_ = style;
   hwnd_ = CreateWindowExA(WS_EX_CLIENTEDGE, "RICHEDIT", "", style, 0, 0, 100, 100, parent,
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
@@ -148,8 +150,7 @@ std::string RichEdit::GetTextEx(DWORD flags, long chars) const {
   request.cb = static_cast<DWORD>(buffer.size());
   request.flags = flags;
   request.codepage = codePage_;
-  const LRESULT got = Send(EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request),
-                                   reinterpret_cast<LPARAM>(&buffer[0]));
+  const LRESULT got = Send(EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request), reinterpret_cast<LPARAM>(&buffer[0]));
   buffer.resize(got > 0 ? static_cast<size_t>(got) : 0);
   return buffer;
 }
@@ -237,9 +238,7 @@ void RichEdit::CheckLines(const std::string& text) {
   linesMatchText_ = ControlKeepsTextLines(text) && ControlRows(*this).rowCount() == LocateTextLines(text).size();
 }
 
-void RichEdit::NotePaste() {
-  linesMatchText_ = linesMatchText_ && ClipboardTextKeepsLines(hwnd_);
-}
+void RichEdit::NotePaste() { linesMatchText_ = linesMatchText_ && ClipboardTextKeepsLines(hwnd_); }
 
 void RichEdit::Clear() {
   linesMatchText_ = true;
@@ -256,8 +255,8 @@ bool RichEdit::Renew() {
   MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&place), 2);
   const DWORD now = static_cast<DWORD>(GetWindowLongA(old, GWL_STYLE));
   const DWORD style = (style_ & ~(WS_VISIBLE | ES_READONLY)) | (now & ES_READONLY);
-  HWND fresh = CreateWindowExA(static_cast<DWORD>(GetWindowLongA(old, GWL_EXSTYLE)), "RICHEDIT", "", style,
-                               place.left, place.top, place.right - place.left, place.bottom - place.top, parent,
+  HWND fresh = CreateWindowExA(static_cast<DWORD>(GetWindowLongA(old, GWL_EXSTYLE)), "RICHEDIT", "", style, place.left,
+                               place.top, place.right - place.left, place.bottom - place.top, parent,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(GetDlgCtrlID(old))),
                                GetModuleHandleA(nullptr), nullptr);
   if (!fresh) return false;

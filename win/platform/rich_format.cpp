@@ -39,8 +39,7 @@ bool SetRangeColoursInPlace(RichEdit& rich, const std::vector<RangeColour>& rang
   Released<IRichEditOle> ole;
   if (!rich.Send(EM_GETOLEINTERFACE, 0, reinterpret_cast<LPARAM>(&ole.p)) || !ole.p) return false;
   Released<ITextDocument> document;
-  if (FAILED(ole.p->QueryInterface(kTextDocument, reinterpret_cast<void**>(&document.p))) || !document.p)
-    return false;
+  if (FAILED(ole.p->QueryInterface(kTextDocument, reinterpret_cast<void**>(&document.p))) || !document.p) return false;
   Released<ITextRange> range;
   Released<ITextFont> font;
   if (FAILED(document.p->Range(0, 0, &range.p)) || !range.p || FAILED(range.p->GetFont(&font.p)) || !font.p)
@@ -95,8 +94,7 @@ bool StreamInRtf(RichEdit& rich, const std::string& rtf) {
   return stream.dwError == 0 && source.done == rtf.size();
 }
 
-QuietNotifications::QuietNotifications(RichEdit& rich)
-    : rich_(rich), mask_(rich.Send(EM_GETEVENTMASK, 0, 0)) {
+QuietNotifications::QuietNotifications(RichEdit& rich) : rich_(rich), mask_(rich.Send(EM_GETEVENTMASK, 0, 0)) {
   rich_.Send(EM_SETEVENTMASK, 0, 0);
 }
 
@@ -152,18 +150,14 @@ void RepaintTextRange(RichEdit& rich, long start, long end) {
   if (band.bottom > band.top) InvalidateRect(rich.hwnd(), &band, TRUE);
 }
 
-long FirstVisibleLine(const RichEdit& rich) {
-  return static_cast<long>(rich.Send(EM_GETFIRSTVISIBLELINE, 0, 0));
-}
+long FirstVisibleLine(const RichEdit& rich) { return static_cast<long>(rich.Send(EM_GETFIRSTVISIBLELINE, 0, 0)); }
 
 void ScrollToFirstLine(RichEdit& rich, long line) {
   const long now = FirstVisibleLine(rich);
   if (now != line) rich.Send(EM_LINESCROLL, 0, line - now);
 }
 
-long LineCount(const RichEdit& rich) {
-  return static_cast<long>(rich.Send(EM_GETLINECOUNT, 0, 0));
-}
+long LineCount(const RichEdit& rich) { return static_cast<long>(rich.Send(EM_GETLINECOUNT, 0, 0)); }
 
 namespace {
 
@@ -269,8 +263,7 @@ void SetSelection(RichEdit& rich, RichSelection selection) {
   rich.Send(EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
 }
 
-KeepModifiedFlag::KeepModifiedFlag(RichEdit& rich)
-    : rich_(rich), modified_(rich.Send(EM_GETMODIFY, 0, 0) != 0) {}
+KeepModifiedFlag::KeepModifiedFlag(RichEdit& rich) : rich_(rich), modified_(rich.Send(EM_GETMODIFY, 0, 0) != 0) {}
 
 KeepModifiedFlag::~KeepModifiedFlag() {
   if (!modified_) rich_.Send(EM_SETMODIFY, FALSE, 0);

@@ -35,8 +35,8 @@ ToolBarControl::~ToolBarControl() {
 }
 
 bool ToolBarControl::Create(HWND parent, const ToolBarMetrics& metrics) {
-  hwnd_ = CreateWindowExA(0, TOOLBARCLASSNAMEA, "", WS_CHILD | WS_CLIPSIBLINGS | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS,
-                          0, 0, 0, 0, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+  hwnd_ = CreateWindowExA(0, TOOLBARCLASSNAMEA, "", WS_CHILD | WS_CLIPSIBLINGS | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS, 0, 0,
+                          0, 0, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
   if (!hwnd_) return false;
   disabledIds_.clear();  // a new bar's buttons start enabled
   SendMessageA(hwnd_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
@@ -189,7 +189,8 @@ std::string ToolBarControl::Hint(const std::string& name) const {
 
 RECT ToolBarControl::ButtonRect(const std::string& name) const {
   RECT rect{};
-  if (const int id = IdOf(name)) SendMessageA(hwnd_, TB_GETRECT, static_cast<WPARAM>(id), reinterpret_cast<LPARAM>(&rect));
+  if (const int id = IdOf(name))
+    SendMessageA(hwnd_, TB_GETRECT, static_cast<WPARAM>(id), reinterpret_cast<LPARAM>(&rect));
   return rect;
 }
 

@@ -27,9 +27,8 @@ VersionRead ReadFileVersion(const std::string& path) {
     result.error = VersionReadError::Translation;
     return result;
   }
-  const std::string query = "\\StringFileInfo\\" +
-                            TranslationBlockName(static_cast<const unsigned char*>(translation)) +
-                            "\\FileVersion";
+  const std::string query =
+      "\\StringFileInfo\\" + TranslationBlockName(static_cast<const unsigned char*>(translation)) + "\\FileVersion";
   void* value = nullptr;
   if (!VerQueryValueA(block.data(), query.c_str(), &value, &length) || !value) {
     result.error = VersionReadError::Value;

@@ -14,8 +14,8 @@ WindowBase::~WindowBase() {
   }
 }
 
-bool WindowBase::CreateWin(const char* className, const char* title, DWORD style, DWORD exStyle,
-                           int x, int y, int w, int h, HWND parent, HICON icon) {
+bool WindowBase::CreateWin(const char* className, const char* title, DWORD style, DWORD exStyle, int x, int y, int w,
+                           int h, HWND parent, HICON icon) {
   HINSTANCE instance = GetModuleHandleA(nullptr);
   WNDCLASSEXA wc{};
   if (!GetClassInfoExA(instance, className, &wc)) {

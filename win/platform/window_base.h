@@ -16,8 +16,8 @@ class WindowBase {
 
  protected:
   // Registers the class on first use and creates the window.
-  bool CreateWin(const char* className, const char* title, DWORD style, DWORD exStyle,
-                 int x, int y, int w, int h, HWND parent, HICON icon = nullptr);
+  bool CreateWin(const char* className, const char* title, DWORD style, DWORD exStyle, int x, int y, int w, int h,
+                 HWND parent, HICON icon = nullptr);
   virtual LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
   LRESULT Default(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcA(hwnd_, msg, wp, lp); }
 

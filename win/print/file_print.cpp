@@ -29,12 +29,8 @@ void TFormPad::FilePrint() {
   switch (ShowPrintDialog(hwnd_, printerSettings, &choice)) {
     case PrintDialogResult::Chosen: break;
     case PrintDialogResult::Cancelled: return;
-    case PrintDialogResult::NoPrinter:
-      ShowMessage(hwnd_, fMessage("PRINT_NO_PRINTER"), MB_OK | MB_ICONWARNING);
-      return;
-    case PrintDialogResult::Failed:
-      ShowMessage(hwnd_, fMessage("PRINT_ERROR"), MB_OK | MB_ICONERROR);
-      return;
+    case PrintDialogResult::NoPrinter: ShowMessage(hwnd_, fMessage("PRINT_NO_PRINTER"), MB_OK | MB_ICONWARNING); return;
+    case PrintDialogResult::Failed: ShowMessage(hwnd_, fMessage("PRINT_ERROR"), MB_OK | MB_ICONERROR); return;
   }
   {
     // The selections made while printing neither update the status bar and title nor
@@ -43,8 +39,8 @@ void TFormPad::FilePrint() {
     PrintJob job(choice.dc, JobTitle(saveDialogFileName));
     PrintOutcome outcome = PrintOutcome::Failed;
     if (job.Started()) {
-      const bool colour = fGetDocKind() != 0 &&
-                          ShowMessage(hwnd_, fMessage("PRINT_COLOR"), MB_YESNO | MB_ICONQUESTION) == IDYES;
+      const bool colour =
+          fGetDocKind() != 0 && ShowMessage(hwnd_, fMessage("PRINT_COLOR"), MB_YESNO | MB_ICONQUESTION) == IDYES;
       const std::string text = Rich1.Text();
       std::vector<ColourRun> runs;
       if (colour) runs = ReadControlColours(Rich1, text);

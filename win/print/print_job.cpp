@@ -112,7 +112,8 @@ PrintOutcome PrintJob::Print(const std::string& text, const std::vector<ColourRu
   SetBkMode(dc_, TRANSPARENT);
   ForgetEarlierEscape();
   PrintOutcome outcome = PrintOutcome::Printed;
-  for (int copy = 0; copy < std::max(copies, 1) && outcome == PrintOutcome::Printed; ++copy) PrintPages(text, runs, &outcome);
+  for (int copy = 0; copy < std::max(copies, 1) && outcome == PrintOutcome::Printed; ++copy)
+    PrintPages(text, runs, &outcome);
   SelectObject(dc_, previous);
   DeleteObject(printFont);
   if (outcome != PrintOutcome::Printed) return outcome;

@@ -22,7 +22,9 @@ BOOL Run(PRINTDLGA& request, DWORD* error) {
   return chosen;
 }
 
-bool NoPrinterError(DWORD error) { return error == PDERR_NODEFAULTPRN || error == PDERR_NODEVICES || error == PDERR_PRINTERNOTFOUND; }
+bool NoPrinterError(DWORD error) {
+  return error == PDERR_NODEFAULTPRN || error == PDERR_NODEVICES || error == PDERR_PRINTERNOTFOUND;
+}
 
 PRINTDLGA RequestFor(HWND owner, PrinterSettings& settings, DWORD flags) {
   PRINTDLGA request{};

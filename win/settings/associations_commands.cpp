@@ -49,8 +49,8 @@ std::string TFormPad::fRegNfoDiz() {
 }
 
 std::string TFormPad::fUnregNfoDiz() {
-  return ApplyRegistryPlan(PlanUnregNfoDiz(ExtensionFileType(".NFO"), ExtensionFileType(".DIZ"),
-                                           ProgramKeyValue("Integration") == "1"));
+  return ApplyRegistryPlan(
+      PlanUnregNfoDiz(ExtensionFileType(".NFO"), ExtensionFileType(".DIZ"), ProgramKeyValue("Integration") == "1"));
 }
 
 void TFormPad::AffRegitClick() {

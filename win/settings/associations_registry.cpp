@@ -20,9 +20,9 @@ bool SetString(const RegistryOp& op) {
   if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, op.key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) !=
       ERROR_SUCCESS)
     return false;
-  const LONG result = RegSetValueExA(key, op.valueName.empty() ? nullptr : op.valueName.c_str(), 0, REG_SZ,
-                                     reinterpret_cast<const BYTE*>(op.data.c_str()),
-                                     static_cast<DWORD>(op.data.size() + 1));
+  const LONG result =
+      RegSetValueExA(key, op.valueName.empty() ? nullptr : op.valueName.c_str(), 0, REG_SZ,
+                     reinterpret_cast<const BYTE*>(op.data.c_str()), static_cast<DWORD>(op.data.size() + 1));
   RegCloseKey(key);
   return result == ERROR_SUCCESS;
 }
@@ -43,8 +43,8 @@ bool DeleteKeyIfEmpty(const RegistryOp& op) {
   if (Absent(opened)) return true;
   if (opened != ERROR_SUCCESS) return false;
   DWORD subKeys = 0, values = 0;
-  const LONG queried =
-      RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, &subKeys, nullptr, nullptr, &values, nullptr, nullptr, nullptr, nullptr);
+  const LONG queried = RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, &subKeys, nullptr, nullptr, &values, nullptr,
+                                        nullptr, nullptr, nullptr);
   RegCloseKey(key);
   if (queried != ERROR_SUCCESS) return false;
   if (subKeys != 0 || values != 0) return true;  // another program's keys stay

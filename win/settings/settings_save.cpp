@@ -36,9 +36,7 @@ void TFormPad::fSaveSettings(int toolbarMode) {
   if (!lock.Held() || !WaitForWritableSettings(file)) return;
   if (OtherCopiesRunning(file, hwnd_)) return;  // only the last copy stores its settings
 
-  auto write = [&](const char* key, const std::string& value) {
-    ProfileWrite(file, kSettingsSection, key, value);
-  };
+  auto write = [&](const char* key, const std::string& value) { ProfileWrite(file, kSettingsSection, key, value); };
   auto writeText = [&](const char* key, const std::string& text) { write(key, QuoteForProfile(text)); };
   auto writeNumber = [&](const char* key, long long value) { write(key, std::to_string(value)); };
 

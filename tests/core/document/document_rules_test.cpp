@@ -27,7 +27,9 @@ TEST(LoadRules, NulBytesAreShownAsBlanksAndCounted) {
   EXPECT_EQ(eight.blankedNuls, 2u);
   EXPECT_EQ(EightBitControlText("abc").blankedNuls, 0u);
   // The terminating zero unit of a UTF-16 text is dropped, a zero low byte inside shown.
-  const ControlText wide = Utf16ControlText(kBom + std::string("A\0\0\x01" "B\0\0\0", 8));
+  const ControlText wide = Utf16ControlText(kBom + std::string("A\0\0\x01"
+                                                               "B\0\0\0",
+                                                               8));
   EXPECT_EQ(wide.text, "A B");
   EXPECT_EQ(wide.blankedNuls, 1u);
   EXPECT_EQ(Utf16ControlText(kBom + std::string("\0\0", 2)).text, "");

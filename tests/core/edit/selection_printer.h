@@ -6,9 +6,8 @@
 
 namespace varnock {
 
-inline void PrintTo(Selection selection, std::ostream* out)
-{
-    *out << '{' << selection.start << ", " << selection.length << '}';
+inline void PrintTo(Selection selection, std::ostream* out) {
+  *out << '{' << selection.start << ", " << selection.length << '}';
 }
 
 }  // namespace varnock

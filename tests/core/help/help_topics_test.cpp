@@ -22,8 +22,8 @@ TEST(HelpTopics, SplitAtTopicLinesWithIdAndTitle) {
 }
 
 TEST(HelpTopics, ContextsOpenContentsOrTheInfGuide) {
-  const std::pair<int, const char*> table[] = {
-      {1, "contents"}, {100, "inf-guide"}, {0, "contents"}, {2, "contents"}, {-100, "contents"}, {101, "contents"}};
+  const std::pair<int, const char*> table[] = {{1, "contents"}, {100, "inf-guide"}, {0, "contents"},
+                                               {2, "contents"}, {-100, "contents"}, {101, "contents"}};
   for (const auto& [context, topic] : table) EXPECT_EQ(HelpTopicIdForContext(context), topic) << context;
 }
 

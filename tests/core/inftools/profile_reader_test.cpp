@@ -18,12 +18,14 @@ struct ReaderCase {
 TEST(ProfileReader, SplitsAsTheProfileFunctionsDo) {
   const ReaderCase cases[] = {
       {"blanks trimmed around names and values, first = splits",
-       "[S]\r\n  a  =  b = c  \r\n", {"S"}, "S", {{"a", "b = c"}}},
+       "[S]\r\n  a  =  b = c  \r\n",
+       {"S"},
+       "S",
+       {{"a", "b = c"}}},
       {"quotes kept by the section read", "[S]\nq=\"x\"\nr='y'\n", {"S"}, "S", {{"q", "\"x\""}, {"r", "'y'"}}},
       {"name after the last ]", "[a]b]c\r\nk=v\r\n", {"a]b"}, "a]b", {{"k", "v"}}},
       {"[ without ] is an entry", "[S]\r\n[open\r\n", {"S"}, "S", {{"[open", ""}}},
-      {"section names fold case, first of two read",
-       "[S]\r\nk=1\r\n[s]\r\nk=2\r\n", {"S", "s"}, "s", {{"k", "1"}}},
+      {"section names fold case, first of two read", "[S]\r\nk=1\r\n[s]\r\nk=2\r\n", {"S", "s"}, "s", {{"k", "1"}}},
       {"duplicate entries all listed", "[S]\r\nk=1\r\nK=2\r\n", {"S"}, "S", {{"k", "1"}, {"K", "2"}}},
       {"comments skipped, nameless entries kept", "[S]\r\n;c=1\r\n=v\r\nk\r\n", {"S"}, "S", {{"", "v"}, {"k", ""}}},
       {"section names trimmed", "[ spaced\t]\r\nk=v\r\n", {"spaced"}, "spaced", {{"k", "v"}}},
@@ -33,7 +35,11 @@ TEST(ProfileReader, SplitsAsTheProfileFunctionsDo) {
       {"NUL ends a name or value", std::string("[S\0x]\nk\0z=v\0w\n", 14), {"S"}, "S", {{"k", "v"}}},
       {"UTF-8 mark skipped", "\xEF\xBB\xBF[S]\nk=v\n", {"S"}, "S", {{"k", "v"}}},
       {"missing section reads nothing", "[S]\nk=v\n", {"S"}, "T", {}},
-      {"long line kept whole", "[S]\nk=" + std::string(70000, 'x') + "\n", {"S"}, "S", {{"k", std::string(70000, 'x')}}},
+      {"long line kept whole",
+       "[S]\nk=" + std::string(70000, 'x') + "\n",
+       {"S"},
+       "S",
+       {{"k", std::string(70000, 'x')}}},
   };
   for (const ReaderCase& c : cases) {
     const ParsedProfile profile = ParseProfileText(c.text);

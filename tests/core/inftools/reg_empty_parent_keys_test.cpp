@@ -21,8 +21,8 @@ std::vector<std::string> TranscribedPass(std::vector<std::string> lines, int* re
     for (std::size_t g = 0; g < lines.size(); ++g) {
       const std::string& line = lines[m];
       const std::string key = line.size() > 2 ? line.substr(1, line.size() - 2) : std::string();
-      if (!key.empty() && lines[g].find(key) != std::string::npos && lines[g] != lines[m] &&
-          m + 1 < lines.size() && !lines[m + 1].empty() && lines[m + 1][0] == '[') {
+      if (!key.empty() && lines[g].find(key) != std::string::npos && lines[g] != lines[m] && m + 1 < lines.size() &&
+          !lines[m + 1].empty() && lines[m + 1][0] == '[') {
         lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(m));
         if (++deletionsAtM > 1) ++*repeatDeletions;
       }
@@ -37,9 +37,10 @@ TEST(RegEmptyParentKeys, DropsAKeyLineFollowedByItsSubkey) {
   EXPECT_EQ(DropEmptyParentKeys(lines), std::vector<std::string>(lines.begin() + 1, lines.end()));
   // As stated the rule also drops a value line, or a key whose name starts alike: the
   // import applies it to key lines only, in a form where neither can happen.
-  EXPECT_EQ(DropEmptyParentKeys({"[HKEY_LOCAL_MACHINE\\A]", "\"Path\"=\"C:\\Acme\"", "[HKEY_LOCAL_MACHINE\\AB]",
-                                 "\"OldPath\"=\"C:\\Acme\""}),
-            (std::vector<std::string>{"[HKEY_LOCAL_MACHINE\\A]", "[HKEY_LOCAL_MACHINE\\AB]", "\"OldPath\"=\"C:\\Acme\""}));
+  EXPECT_EQ(
+      DropEmptyParentKeys(
+          {"[HKEY_LOCAL_MACHINE\\A]", "\"Path\"=\"C:\\Acme\"", "[HKEY_LOCAL_MACHINE\\AB]", "\"OldPath\"=\"C:\\Acme\""}),
+      (std::vector<std::string>{"[HKEY_LOCAL_MACHINE\\A]", "[HKEY_LOCAL_MACHINE\\AB]", "\"OldPath\"=\"C:\\Acme\""}));
 }
 
 TEST(RegEmptyParentKeys, MatchesTheTranscriptionOnRandomLines) {
@@ -62,7 +63,8 @@ TEST(RegEmptyParentKeys, MatchesTheTranscriptionOnRandomLines) {
     check(lines);
   }
   // REG-shaped lines: keys of a small tree, some repeated, with or without values.
-  const std::vector<std::string> keys{"[H\\A]", "[H\\A\\B]", "[H\\A\\B\\C]", "[H\\AB]", "[-H\\A]", "[H\\D]", "[H\\D\\A]"};
+  const std::vector<std::string> keys{"[H\\A]",  "[H\\A\\B]", "[H\\A\\B\\C]", "[H\\AB]",
+                                      "[-H\\A]", "[H\\D]",    "[H\\D\\A]"};
   const std::vector<std::string> values{"\"v\"=\"1\"", "\"x\"=\"H\\A\"", "@=\"H\\D\\A\"", "\"A\"=\"1\""};
   for (int round = 0; round < 5000; ++round) {
     std::vector<std::string> lines;

@@ -52,28 +52,28 @@ TEST(RegImport, StringsAndDefaultValues) {
 
 TEST(RegImport, EscapesBecomeInfQuoting) {
   EXPECT_EQ(Import(kV4 + Key("\"Q\"=\"say \\\"hi\\\"\"\r\n\"P\"=\"50% \\\\ %PATH%\"\r\n\"a\\\"%\"=\"\"\r\n")),
-            (Lines{"HKCU,\"Software\\A\",\"Q\",,\"say \"\"hi\"\"\"",
-                   "HKCU,\"Software\\A\",\"P\",,\"50%% \\ %%PATH%%\"",
+            (Lines{"HKCU,\"Software\\A\",\"Q\",,\"say \"\"hi\"\"\"", "HKCU,\"Software\\A\",\"P\",,\"50%% \\ %%PATH%%\"",
                    "HKCU,\"Software\\A\",\"a\"\"%%\",,\"\""}));
 }
 
 TEST(RegImport, DwordsArePaddedAndByteSwapped) {
-  EXPECT_EQ(Import(kV4 + Key("\"D\"=dword:0000ffff\r\n\"S\"=dword:1fF\r\n\"Z\"=dword:0\r\n")),
-            (Lines{"HKCU,\"Software\\A\",\"D\",0x00010001,ff,ff,00,00",
-                   "HKCU,\"Software\\A\",\"S\",0x00010001,ff,01,00,00",
-                   "HKCU,\"Software\\A\",\"Z\",0x00010001,00,00,00,00"}));
+  EXPECT_EQ(
+      Import(kV4 + Key("\"D\"=dword:0000ffff\r\n\"S\"=dword:1fF\r\n\"Z\"=dword:0\r\n")),
+      (Lines{"HKCU,\"Software\\A\",\"D\",0x00010001,ff,ff,00,00", "HKCU,\"Software\\A\",\"S\",0x00010001,ff,01,00,00",
+             "HKCU,\"Software\\A\",\"Z\",0x00010001,00,00,00,00"}));
   EXPECT_EQ(Import(kV4 + Key("\"D\"=dword:123456789\r\n\"E\"=dword:\r\n\"F\"=dword:12x4\r\n")),
-            (Lines{":ERROR! HKCU,\"Software\\A\",\"D\"=dword:123456789", ":ERROR! HKCU,\"Software\\A\",\"E\"=dword:",
-                   ":ERROR! HKCU,\"Software\\A\",\"F\"=dword:12x4"}));
+            (Lines{":ERROR! HKCU,\"Software\\A\",\"D\"=dword:123456789",
+                   ":ERROR! HKCU,\"Software\\A\",\"E\"=dword:", ":ERROR! HKCU,\"Software\\A\",\"F\"=dword:12x4"}));
 }
 
 TEST(RegImport, BinaryAndTypedBytes) {
-  EXPECT_EQ(Import(kV5 + Key("\"B\"=hex:01,AB,c\r\n\"E\"=hex:\r\n\"Q\"=hex(b):01,02,03,04,05,06,07,08\r\n"
-                             "\"W\"=hex(4):78,56,34,12\r\n\"N\"=hex(0):ff\r\n\"R\"=hex(3):01\r\n\"X\"=hex(100):01\r\n")),
-            (Lines{"HKCU,\"Software\\A\",\"B\",1,01,ab,0c", "HKCU,\"Software\\A\",\"E\",1",
-                   "HKCU,\"Software\\A\",\"Q\",0x000B0001,01,02,03,04,05,06,07,08",
-                   "HKCU,\"Software\\A\",\"W\",0x00040001,78,56,34,12", "HKCU,\"Software\\A\",\"N\",0x00020001,ff",
-                   "HKCU,\"Software\\A\",\"R\",0x00030001,01", "HKCU,\"Software\\A\",\"X\",0x01000001,01"}));
+  EXPECT_EQ(
+      Import(kV5 + Key("\"B\"=hex:01,AB,c\r\n\"E\"=hex:\r\n\"Q\"=hex(b):01,02,03,04,05,06,07,08\r\n"
+                       "\"W\"=hex(4):78,56,34,12\r\n\"N\"=hex(0):ff\r\n\"R\"=hex(3):01\r\n\"X\"=hex(100):01\r\n")),
+      (Lines{"HKCU,\"Software\\A\",\"B\",1,01,ab,0c", "HKCU,\"Software\\A\",\"E\",1",
+             "HKCU,\"Software\\A\",\"Q\",0x000B0001,01,02,03,04,05,06,07,08",
+             "HKCU,\"Software\\A\",\"W\",0x00040001,78,56,34,12", "HKCU,\"Software\\A\",\"N\",0x00020001,ff",
+             "HKCU,\"Software\\A\",\"R\",0x00030001,01", "HKCU,\"Software\\A\",\"X\",0x01000001,01"}));
   // A type beyond the high word, or a broken byte list, cannot be written.
   EXPECT_EQ(Import(kV5 + Key("\"T\"=hex(10000):01\r\n\"L\"=hex:1,,2\r\n\"M\"=hex:123\r\n")),
             (Lines{":ERROR! HKCU,\"Software\\A\",\"T\"=hex(10000):01", ":ERROR! HKCU,\"Software\\A\",\"L\"=hex:1,,2",
@@ -147,15 +147,18 @@ TEST(RegImport, ContinuationLinesCommentsAndIndentation) {
 TEST(RegImport, EmptyKeysAndTheirParents) {
   // A key with no values is left out when a key below it is created; a key whose
   // name merely starts alike, a key only named in some data, a last key are kept.
-  EXPECT_EQ(Import(kV4 + "[HKEY_LOCAL_MACHINE\\S\\A]\r\n[HKEY_LOCAL_MACHINE\\S\\A\\B]\r\n\"x\"=\"1\"\r\n"
-                         "[HKEY_LOCAL_MACHINE\\S\\C]\r\n[HKEY_LOCAL_MACHINE\\S\\CD]\r\n\"y\"=\"HKEY_LOCAL_MACHINE\\\\S\\\\E\"\r\n"
-                         "[HKEY_LOCAL_MACHINE\\S\\E]\r\n[HKEY_LOCAL_MACHINE\\S\\F]\r\n"),
-            (Lines{"HKLM,\"S\\A\\B\",\"x\",,\"1\"", "HKLM,\"S\\C\",,0x00000010",
-                   "HKLM,\"S\\CD\",\"y\",,\"HKEY_LOCAL_MACHINE\\S\\E\"", "HKLM,\"S\\E\",,0x00000010",
-                   "HKLM,\"S\\F\",,0x00000010"}));
+  EXPECT_EQ(
+      Import(kV4 +
+             "[HKEY_LOCAL_MACHINE\\S\\A]\r\n[HKEY_LOCAL_MACHINE\\S\\A\\B]\r\n\"x\"=\"1\"\r\n"
+             "[HKEY_LOCAL_MACHINE\\S\\C]\r\n[HKEY_LOCAL_MACHINE\\S\\CD]\r\n\"y\"=\"HKEY_LOCAL_MACHINE\\\\S\\\\E\"\r\n"
+             "[HKEY_LOCAL_MACHINE\\S\\E]\r\n[HKEY_LOCAL_MACHINE\\S\\F]\r\n"),
+      (Lines{"HKLM,\"S\\A\\B\",\"x\",,\"1\"", "HKLM,\"S\\C\",,0x00000010",
+             "HKLM,\"S\\CD\",\"y\",,\"HKEY_LOCAL_MACHINE\\S\\E\"", "HKLM,\"S\\E\",,0x00000010",
+             "HKLM,\"S\\F\",,0x00000010"}));
   // A key to delete is never left out, and creates nothing below an empty key.
-  EXPECT_EQ(Import(kV4 + "[HKEY_LOCAL_MACHINE\\S]\r\n[-HKEY_LOCAL_MACHINE\\S\\T]\r\n[-HKEY_LOCAL_MACHINE\\S\\T\\U]\r\n"),
-            (Lines{"HKLM,\"S\",,0x00000010", "HKLM,\"S\\T\",,0x00000004", "HKLM,\"S\\T\\U\",,0x00000004"}));
+  EXPECT_EQ(
+      Import(kV4 + "[HKEY_LOCAL_MACHINE\\S]\r\n[-HKEY_LOCAL_MACHINE\\S\\T]\r\n[-HKEY_LOCAL_MACHINE\\S\\T\\U]\r\n"),
+      (Lines{"HKLM,\"S\",,0x00000010", "HKLM,\"S\\T\",,0x00000004", "HKLM,\"S\\T\\U\",,0x00000004"}));
 }
 
 TEST(RegImport, RepeatedKeysAndValuesKeepEveryValueInOrder) {
@@ -250,15 +253,19 @@ TEST(RegImport, LongByteListsAreContinuedInEveryFlagForm) {
   const struct {
     const char* regType;
     const char* flags;
-  } forms[] = {{"hex:", "1"},           {"hex(3):", "0x00030001"}, {"hex(0):", "0x00020001"},
-               {"hex(a):", "0x000A0001"}, {"hex(b):", "0x000B0001"}, {"hex(7):", "0x00070001"}};
+  } forms[] = {{"hex:", "1"},
+               {"hex(3):", "0x00030001"},
+               {"hex(0):", "0x00020001"},
+               {"hex(a):", "0x000A0001"},
+               {"hex(b):", "0x000B0001"},
+               {"hex(7):", "0x00070001"}};
   for (const auto& form : forms) {
     for (const std::size_t count : {161u, 162u, 163u, 600u, 2000u}) {
       SCOPED_TRACE(std::string(form.regType) + " " + std::to_string(count));
       // An odd count keeps the multi-string in its byte form.
       const std::size_t bytes = std::string(form.regType) == "hex(7):" ? count | 1 : count;
-      const std::vector<InfLine> lines = ImportLines(kV5 + Key("\"BBB\"=" + std::string(form.regType) +
-                                                               RegBytes(bytes) + "\r\n"));
+      const std::vector<InfLine> lines =
+          ImportLines(kV5 + Key("\"BBB\"=" + std::string(form.regType) + RegBytes(bytes) + "\r\n"));
       const std::string expected = "HKCU,\"Software\\A\",\"BBB\"," + std::string(form.flags) + "," + InfBytes(bytes);
       EXPECT_EQ(LogicalLines(lines), Lines{expected});
       EXPECT_EQ(lines.size() == 1, expected.size() <= kMaxInfLineLength);
@@ -279,9 +286,9 @@ TEST(RegImport, ALineOfExactly511CharactersStaysWhole) {
 
 TEST(RegImport, ALongKeyAndNameLeaveTheFirstLineFewBytes) {
   const std::string key = "Software\\" + std::string(191, 'k');  // the quoted field is 202
-  const std::string name(288, 'n');                               // 290 quoted
-  const std::string reg = kV4 + "[HKEY_CURRENT_USER\\" + key + "]\r\n\"" + name + "\"=hex:" + RegBytes(40) +
-                          "\r\n\"" + name + "\"=dword:00000003\r\n";
+  const std::string name(288, 'n');                              // 290 quoted
+  const std::string reg = kV4 + "[HKEY_CURRENT_USER\\" + key + "]\r\n\"" + name + "\"=hex:" + RegBytes(40) + "\r\n\"" +
+                          name + "\"=dword:00000003\r\n";
   const std::vector<InfLine> lines = ImportLines(reg);
   const std::string head = "HKCU,\"" + key + "\",\"" + name + "\",";
   EXPECT_EQ(LogicalLines(lines), (Lines{head + "1," + InfBytes(40), head + "0x00010001,03,00,00,00"}));

@@ -38,9 +38,9 @@ TEST(RegProfile, FileIsPrintableAsciiInRegOrder) {
 }
 
 TEST(RegProfile, CleaningFollowsTheHeaderInEffect) {
-  const std::vector<CleanRegLine> lines =
-      CleanRegLines("  REGEDIT4  \r\n\t[K]\r\n;\"c\"=\"1\"\\\r\n\"v\"=hex:01,\\\r\n\r\n02\r\n"
-                    "Windows Registry Editor Version 5.00\r\n[L]\r\n");
+  const std::vector<CleanRegLine> lines = CleanRegLines(
+      "  REGEDIT4  \r\n\t[K]\r\n;\"c\"=\"1\"\\\r\n\"v\"=hex:01,\\\r\n\r\n02\r\n"
+      "Windows Registry Editor Version 5.00\r\n[L]\r\n");
   ASSERT_EQ(lines.size(), 4u);
   EXPECT_EQ(lines[0].text, "[K]");
   EXPECT_EQ(lines[0].format, RegFormat::Regedit4);

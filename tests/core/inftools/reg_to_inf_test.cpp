@@ -45,7 +45,8 @@ TEST(RegToInf, Utf16FileIsConvertedAndTheSameAsItsEightBitForm) {
 }
 
 TEST(RegToInf, TooLongLinesAreCounted) {
-  const std::string reg = "REGEDIT4\r\n[HKEY_CURRENT_USER\\A]\r\n\"v\"=\"" + std::string(600, 'x') + "\"\r\n\"w\"=\"y\"\r\n";
+  const std::string reg =
+      "REGEDIT4\r\n[HKEY_CURRENT_USER\\A]\r\n\"v\"=\"" + std::string(600, 'x') + "\"\r\n\"w\"=\"y\"\r\n";
   const RegFileTranslation t = TranslateRegFile("a.reg", reg, kComment, Options());
   EXPECT_EQ(t.tooLongLines, std::vector<std::size_t>{2});
 }

@@ -30,9 +30,9 @@ TEST(ShellFolders, LdidHintsFollowTheWindowsFolderAndPlatform) {
   const auto nt = LdidFolderHints({"D:\\WINNT", "D:\\Program Files", "C:\\", 2});
   ASSERT_EQ(nt.size(), 9u);
   const std::vector<std::pair<std::string, std::string>> expected{
-      {"LDID10", "D:\\WINNT"},         {"LDID11", "D:\\WINNT\\System32"}, {"LDID13", "D:\\WINNT\\Command"},
-      {"LDID17", "D:\\WINNT\\Inf"},    {"LDID18", "D:\\WINNT\\Help"},     {"LDID20", "D:\\WINNT\\Fonts"},
-      {"LDID24", "D:\\"},              {"LDID25", "D:\\WINNT"},           {"LDID30", "C:\\"}};
+      {"LDID10", "D:\\WINNT"},      {"LDID11", "D:\\WINNT\\System32"}, {"LDID13", "D:\\WINNT\\Command"},
+      {"LDID17", "D:\\WINNT\\Inf"}, {"LDID18", "D:\\WINNT\\Help"},     {"LDID20", "D:\\WINNT\\Fonts"},
+      {"LDID24", "D:\\"},           {"LDID25", "D:\\WINNT"},           {"LDID30", "C:\\"}};
   EXPECT_EQ(nt, expected);
   EXPECT_EQ(LdidFolderHints({"C:\\WINDOWS", "", "C:\\", 1})[1].second, "C:\\WINDOWS\\System");
 }

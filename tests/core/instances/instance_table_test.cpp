@@ -20,8 +20,13 @@ TEST(InstanceTable, NumbersReadAsTheProfileFunctionsReadThem) {
   struct Case {
     const char* text;
     std::int64_t value;
-  } cases[] = {{"12", 12},         {" -7", -7},     {"3abc", 3},           {"abc", 0},
-               {"", 0},            {"+4", 4},       {"99999999999999999999999", INT64_MAX},
+  } cases[] = {{"12", 12},
+               {" -7", -7},
+               {"3abc", 3},
+               {"abc", 0},
+               {"", 0},
+               {"+4", 4},
+               {"99999999999999999999999", INT64_MAX},
                {"-2147483648", -2147483648LL}};
   for (const Case& c : cases) EXPECT_EQ(ParseNumber(c.text), c.value) << c.text;
 }
@@ -44,10 +49,7 @@ TEST(InstanceTable, CleanAndCountPurgesRenumbersAndDropsTheKilledCopysPositions)
       // A dead first entry: the live second one moves down.
       {{{"Compte", "2"}, {"1", "10"}, {"2", "20"}}, {20}, {{"Compte", "1"}, {"1", "20"}}, 1},
       // The only entry dead: everything of it goes, and the count too.
-      {{{"Compte", "1"}, {"1", "10"}, {"1Left", "1"}, {"1Top", "2"}, {"1Right", "3"}, {"1Bottom", "4"}},
-       {},
-       {},
-       0},
+      {{{"Compte", "1"}, {"1", "10"}, {"1Left", "1"}, {"1Top", "2"}, {"1Right", "3"}, {"1Bottom", "4"}}, {}, {}, 0},
       // The close-all key goes whatever else happens.
       {{{"Destroy", "Now"}, {"DontPos", "1"}}, {}, {{"DontPos", "1"}}, 0},
       // A killed copy 2 of 3: its positions go, copy 3 moves down with its positions.
@@ -205,9 +207,9 @@ TEST(InstanceTable, SavePositionsKeepsTheFirstRectangles) {
 }
 
 TEST(InstanceTable, RestorePositionsTakesTheRectanglesOutAndSkipsBadOnes) {
-  MapStore store{{"Compte", "4"}, {"1", "5"},      {"2", "6"},       {"3", "7"},        {"4", "8"},
-                 {"DontPos", "1"}, {"1Left", "1"}, {"1Top", "2"},    {"1Right", "30"},  {"1Bottom", "40"},
-                 {"2Left", "x"},   {"2Top", "2"},  {"2Right", "30"}, {"2Bottom", "40"}, {"3Left", "50"},
+  MapStore store{{"Compte", "4"},  {"1", "5"},       {"2", "6"},       {"3", "7"},        {"4", "8"},
+                 {"DontPos", "1"}, {"1Left", "1"},   {"1Top", "2"},    {"1Right", "30"},  {"1Bottom", "40"},
+                 {"2Left", "x"},   {"2Top", "2"},    {"2Right", "30"}, {"2Bottom", "40"}, {"3Left", "50"},
                  {"3Top", "50"},   {"3Right", "50"}, {"3Bottom", "90"}};
   const std::vector<Placement> plan = TakeSavedPositions(store);
   ASSERT_EQ(plan.size(), 1u);  // 2 garbled, 3 empty, 4 registered later

@@ -6,10 +6,12 @@ namespace varnock {
 namespace {
 
 TEST(TestRun, ArgumentPerLibrary) {
-  EXPECT_EQ(TestRunArgument("1", "C:\\WORK\\SETUP.INF"), "Setupx.dll,InstallHinfSection DefaultInstall 132 C:\\WORK\\SETUP.INF");
+  EXPECT_EQ(TestRunArgument("1", "C:\\WORK\\SETUP.INF"),
+            "Setupx.dll,InstallHinfSection DefaultInstall 132 C:\\WORK\\SETUP.INF");
   EXPECT_EQ(TestRunArgument("2", "C:\\My Work\\SETUP.INF"),
             "Setupapi.dll,InstallHinfSection DefaultInstall 132 C:\\My Work\\SETUP.INF");
-  EXPECT_EQ(TestRunArgument("3", "C:\\Work\\SETUP.INF"), "AdvPack.dll,LaunchINFSection C:\\Work\\SETUP.INF,DefaultInstall");
+  EXPECT_EQ(TestRunArgument("3", "C:\\Work\\SETUP.INF"),
+            "AdvPack.dll,LaunchINFSection C:\\Work\\SETUP.INF,DefaultInstall");
   EXPECT_EQ(TestRunArgument("5", "C:\\Work\\SETUP.INF"), "");
 }
 

@@ -26,7 +26,8 @@ std::vector<std::vector<std::string>> RowTexts(const std::string& text, const st
     result.emplace_back();
     for (const PrintRow& row : page.rows) {
       std::string shown;
-      for (const PrintPiece& piece : row.pieces) shown += (shown.empty() ? "" : "|") + text.substr(piece.start, piece.length);
+      for (const PrintPiece& piece : row.pieces)
+        shown += (shown.empty() ? "" : "|") + text.substr(piece.start, piece.length);
       result.back().push_back(shown);
     }
   }
@@ -39,10 +40,9 @@ TEST(PrintConstants, AreTheHouseRulesAt288DpiScaledElsewhereAndNeverBelowTheLine
   } cases[] = {
       {288, 10, 30, 40, 15, 5, 144},  // the house printer: 4 x 10 points
       {300, 10, 47, 47, 16, 5, 150},  // 42 by the rule, but the font's line is 47 pixels
-      {600, 10, 94, 94, 31, 10, 300},
-      {600, 12, 60, 100, 31, 10, 300},  // scaled step above the line height
-      {288, 0, 30, 30, 15, 5, 144},     // unknown size: the line height
-      {288, -8, 0, 1, 15, 5, 144},      // nothing known: still a step
+      {600, 10, 94, 94, 31, 10, 300}, {600, 12, 60, 100, 31, 10, 300},  // scaled step above the line height
+      {288, 0, 30, 30, 15, 5, 144},                                     // unknown size: the line height
+      {288, -8, 0, 1, 15, 5, 144},                                      // nothing known: still a step
   };
   for (const Case& c : cases) {
     PrintGeometry g;
@@ -62,9 +62,8 @@ TEST(PrintLayout, BreaksThePageExactlyWhereTheNextRowNoLongerFits) {
   struct Case {
     int dpi, lineHeight, pageHeight, rowsOnFirstPage;
   } cases[] = {
-      {288, 30, 4 * 40 + 15, 3}, {288, 30, 4 * 40 + 14, 2},
-      {300, 47, 5 * 47 + 16, 4}, {300, 47, 5 * 47 + 15, 3},
-      {600, 94, 6 * 94 + 31, 5}, {600, 94, 6 * 94 + 30, 4},
+      {288, 30, 4 * 40 + 15, 3}, {288, 30, 4 * 40 + 14, 2}, {300, 47, 5 * 47 + 16, 4},
+      {300, 47, 5 * 47 + 15, 3}, {600, 94, 6 * 94 + 31, 5}, {600, 94, 6 * 94 + 30, 4},
   };
   for (const Case& c : cases) {
     PrintGeometry g;
@@ -76,7 +75,8 @@ TEST(PrintLayout, BreaksThePageExactlyWhereTheNextRowNoLongerFits) {
     const PrintConstants k = PrintConstantsFor(g);
     ASSERT_GE(pages.size(), 2u);
     ASSERT_EQ(pages[0].rows.size(), static_cast<size_t>(c.rowsOnFirstPage)) << c.dpi << " dpi, height " << c.pageHeight;
-    for (size_t n = 0; n < pages[0].rows.size(); ++n) EXPECT_EQ(pages[0].rows[n].y, k.top + static_cast<int>(n + 1) * k.step);
+    for (size_t n = 0; n < pages[0].rows.size(); ++n)
+      EXPECT_EQ(pages[0].rows[n].y, k.top + static_cast<int>(n + 1) * k.step);
     EXPECT_EQ(pages[1].rows[0].y, k.top + k.step);
     size_t total = 0;
     for (const PrintPage& page : pages) total += page.rows.size();
@@ -141,7 +141,8 @@ TEST(PrintLayout, TabsAdvanceToHalfInchStopsAndAreNeverDrawn) {
   EXPECT_EQ(pieces[0].x, left);
   EXPECT_EQ(pieces[1].x, left + 150);
   EXPECT_EQ(pieces[2].x, left + 450);
-  for (const PrintPiece& piece : pieces) EXPECT_EQ(text.substr(piece.start, piece.length).find('\t'), std::string::npos);
+  for (const PrintPiece& piece : pieces)
+    EXPECT_EQ(text.substr(piece.start, piece.length).find('\t'), std::string::npos);
 }
 
 TEST(PrintLayout, EmptyTextIsOneBlankPageAndAFinalLineBreakAddsNothing) {

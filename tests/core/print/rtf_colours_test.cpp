@@ -22,9 +22,9 @@ TEST(RtfColours, ReadsTextAndColourRunsAsTheControlWritesThem) {
     const char* text;
     std::uint32_t colour;
     bool automatic;
-  } expected[] = {{"[Version]", 0x008000, false}, {"\r\n", 0, true},       {"Signature", 0x800080, false},
-                  {"=$CHICAGO$ ", 0, true},       {"; caf\xE9 {x}\\", 0xFF0000, false},
-                  {"\r\n\tend\r\n", 0, true}};
+  } expected[] = {{"[Version]", 0x008000, false},       {"\r\n", 0, true},
+                  {"Signature", 0x800080, false},       {"=$CHICAGO$ ", 0, true},
+                  {"; caf\xE9 {x}\\", 0xFF0000, false}, {"\r\n\tend\r\n", 0, true}};
   ASSERT_EQ(read->runs.size(), std::size(expected));
   size_t at = 0;
   for (size_t i = 0; i < read->runs.size(); ++i) {
@@ -59,7 +59,9 @@ TEST(RtfColours, ExplicitBlackDiffersFromNoColourAndUnknownIndexesAreAutomatic) 
 TEST(RtfColours, RefusesWhatIsNotRtfAndSurvivesCutDocuments) {
   EXPECT_FALSE(ReadRtfColours("plain text"));
   EXPECT_FALSE(ReadRtfColours(""));
-  for (const char* cut : {"{\\rtf1 abc\\", "{\\rtf1 \\'e", "{\\rtf1{\\colortbl;\\red", "{\\rtf1 \\cf-", "{\\rtf1 \\'zz", "{\\rtf1 \\cf99999999999999999999999 x"}) EXPECT_TRUE(ReadRtfColours(cut)) << cut;
+  for (const char* cut : {"{\\rtf1 abc\\", "{\\rtf1 \\'e", "{\\rtf1{\\colortbl;\\red", "{\\rtf1 \\cf-", "{\\rtf1 \\'zz",
+                          "{\\rtf1 \\cf99999999999999999999999 x"})
+    EXPECT_TRUE(ReadRtfColours(cut)) << cut;
 }
 
 TEST(RtfColours, RunAtFindsTheRunHoldingAnOffset) {

@@ -48,13 +48,14 @@ TEST(Associations, InfIniRegVerbsThenTheApplicationEntries) {
 
 TEST(Associations, NfoDizGetNewTypesOrReuseTheirOwn) {
   const std::vector<RegistryOp> fresh = PlanRegNfoDiz(kExe, "V", "", "");
-  const std::vector<RegistryOp> freshStart = {
-      Set("Software\\CLASSES\\.NFO", "", "NFOfile"), Set("Software\\CLASSES\\.NFO", "PerceivedType", "text"),
-      Set("Software\\CLASSES\\NFOfile\\shell\\Varnock", "", "V"),
-      Set("Software\\CLASSES\\NFOfile\\shell\\Varnock\\command", "", kCommand),
-      Set("Software\\CLASSES\\.DIZ", "", "DIZfile"), Set("Software\\CLASSES\\.DIZ", "PerceivedType", "text"),
-      Set("Software\\CLASSES\\DIZfile\\shell\\Varnock", "", "V"),
-      Set("Software\\CLASSES\\DIZfile\\shell\\Varnock\\command", "", kCommand)};
+  const std::vector<RegistryOp> freshStart = {Set("Software\\CLASSES\\.NFO", "", "NFOfile"),
+                                              Set("Software\\CLASSES\\.NFO", "PerceivedType", "text"),
+                                              Set("Software\\CLASSES\\NFOfile\\shell\\Varnock", "", "V"),
+                                              Set("Software\\CLASSES\\NFOfile\\shell\\Varnock\\command", "", kCommand),
+                                              Set("Software\\CLASSES\\.DIZ", "", "DIZfile"),
+                                              Set("Software\\CLASSES\\.DIZ", "PerceivedType", "text"),
+                                              Set("Software\\CLASSES\\DIZfile\\shell\\Varnock", "", "V"),
+                                              Set("Software\\CLASSES\\DIZfile\\shell\\Varnock\\command", "", kCommand)};
   EXPECT_EQ(fresh, Join(freshStart, kApplication("IntegrNfoDiz")));
 
   // An extension with a type keeps it; an odd type gets no verb under a strange path.
@@ -65,10 +66,9 @@ TEST(Associations, NfoDizGetNewTypesOrReuseTheirOwn) {
 }
 
 TEST(Associations, UnregisterRemovesTheProgramEntriesOnlyWithTheOtherGroupOff) {
-  const std::vector<RegistryOp> verbs = {Tree("Software\\CLASSES\\inffile\\shell\\Varnock"),
-                                         Tree("Software\\CLASSES\\inifile\\shell\\Varnock"),
-                                         Tree("Software\\CLASSES\\regfile\\shell\\Varnock"),
-                                         Set("Software\\Brackwater\\Varnock", "Integration", "0")};
+  const std::vector<RegistryOp> verbs = {
+      Tree("Software\\CLASSES\\inffile\\shell\\Varnock"), Tree("Software\\CLASSES\\inifile\\shell\\Varnock"),
+      Tree("Software\\CLASSES\\regfile\\shell\\Varnock"), Set("Software\\Brackwater\\Varnock", "Integration", "0")};
   EXPECT_EQ(PlanUnregInfIniReg(true), verbs);
   EXPECT_EQ(PlanUnregInfIniReg(false), Join(verbs, kProgramEntries));
 

@@ -12,11 +12,22 @@ TEST(SettingsValues, NumberIsTheWholeValueInSignedDecimalWithin32Bits) {
     const char* text;
     std::optional<std::int32_t> number;
   } cases[] = {
-      {"0", 0},           {"60", 60},        {"-12", -12},      {"+7", 7},
-      {"2147483647", 2147483647}, {"-2147483648", -2147483647 - 1},
-      {"2147483648", std::nullopt}, {"-2147483649", std::nullopt}, {"99999999999999999999", std::nullopt},
-      {"", std::nullopt}, {"-", std::nullopt}, {"12a", std::nullopt}, {" 12", std::nullopt},
-      {"0x10", std::nullopt}, {"1.5", std::nullopt}, {"--1", std::nullopt},
+      {"0", 0},
+      {"60", 60},
+      {"-12", -12},
+      {"+7", 7},
+      {"2147483647", 2147483647},
+      {"-2147483648", -2147483647 - 1},
+      {"2147483648", std::nullopt},
+      {"-2147483649", std::nullopt},
+      {"99999999999999999999", std::nullopt},
+      {"", std::nullopt},
+      {"-", std::nullopt},
+      {"12a", std::nullopt},
+      {" 12", std::nullopt},
+      {"0x10", std::nullopt},
+      {"1.5", std::nullopt},
+      {"--1", std::nullopt},
   };
   for (const auto& c : cases) EXPECT_EQ(ParseWholeInteger(c.text), c.number) << c.text;
   EXPECT_EQ(IntegerOr("abc", 360), 360);
@@ -44,12 +55,12 @@ TEST(SettingsValues, ColoursAreRgbOrSystemColours) {
   EXPECT_EQ(ParseColourSetting("16711680")->value, 0xFF0000u);
   EXPECT_FALSE(ParseColourSetting("16711680")->system);
   EXPECT_EQ(ParseColourSetting("16777215")->value, 0xFFFFFFu);
-  EXPECT_FALSE(ParseColourSetting("16777216"));                   // a fourth byte
-  const auto windowText = ParseColourSetting("-2147483640");        // 0x80000008
+  EXPECT_FALSE(ParseColourSetting("16777216"));               // a fourth byte
+  const auto windowText = ParseColourSetting("-2147483640");  // 0x80000008
   ASSERT_TRUE(windowText);
   EXPECT_TRUE(windowText->system);
   EXPECT_EQ(windowText->value, 8u);
-  EXPECT_FALSE(ParseColourSetting("-2147483617"));                  // 0x8000001F: no such index
+  EXPECT_FALSE(ParseColourSetting("-2147483617"));  // 0x8000001F: no such index
   EXPECT_FALSE(ParseColourSetting("-1"));
   EXPECT_FALSE(ParseColourSetting("blue"));
 }
@@ -76,8 +87,8 @@ TEST(SettingsValues, ShortToolButtonsValueKeepsTheChecksBeyondItsEnd) {
 }
 
 TEST(SettingsValues, TextsComeBackExactlyThroughTheProfileFunctions) {
-  for (const char* text : {"", "plain", " leading", "trailing ", " both ", "\"quoted\"", "'single'", "\"",
-                           "\"half", "in \"the\" middle", "''", "\t"}) {
+  for (const char* text : {"", "plain", " leading", "trailing ", " both ", "\"quoted\"", "'single'", "\"", "\"half",
+                           "in \"the\" middle", "''", "\t"}) {
     EXPECT_EQ(ProfileReadBack(QuoteForProfile(text)), text) << "[" << text << "]";
   }
   EXPECT_EQ(QuoteForProfile("C:\\"), "C:\\");

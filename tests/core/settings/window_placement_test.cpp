@@ -12,10 +12,10 @@ const std::vector<WorkArea> kTwoScreens = {{0, 0, 1280, 994}, {1280, 0, 2560, 10
 
 TEST(WindowPlacement, ReachableWindowsKeepTheirStoredPlaceExactly) {
   const Bounds cases[] = {
-      {60, 60, 530, 360},      // the first start
-      {-400, 10, 530, 360},    // partly off the left edge, caption still reachable
-      {1200, 900, 530, 360},   // mostly off the bottom right
-      {120, 104, 530, 360},    // a second copy's offset
+      {60, 60, 530, 360},     // the first start
+      {-400, 10, 530, 360},   // partly off the left edge, caption still reachable
+      {1200, 900, 530, 360},  // mostly off the bottom right
+      {120, 104, 530, 360},   // a second copy's offset
   };
   for (const Bounds& b : cases) EXPECT_EQ(PlaceStoredWindow(b, kOneScreen), b) << b.left << "," << b.top;
   const Bounds onSecond{1500, 100, 600, 400};

@@ -81,7 +81,9 @@ const GoldenCase kCases[] = {
      }},
     {"advpack_only.inf", [](SkeletonAnswers& a) { Click(a, {&WizardOptions::advPack}); }},
     {"advpack_copy_unchosen.inf",
-     [](SkeletonAnswers& a) { Click(a, {&WizardOptions::advPack, &WizardOptions::copyFiles}); }},
+     [](SkeletonAnswers& a) {
+       Click(a, {&WizardOptions::advPack, &WizardOptions::copyFiles});
+     }},
     {"advpack_all.inf",
      [](SkeletonAnswers& a) {
        a.longName = "Acme \"Pro\" 100%";

@@ -16,8 +16,8 @@ TEST(WizardNames, ShortNameKeepsWhatPrecedesTheFirstForbiddenCharacter) {
     size_t caretAfter;
   };
   const Case cases[] = {
-      {"my app", 6, "my", 2}, {"a.b", 3, "a", 1},   {"my ", 3, "my", 2},     {"ab+c", 1, "ab", 1},
-      {"ab\"c", 4, "ab", 2},  {"ab%c", 4, "ab", 2}, {"ab\\c", 4, "ab", 2},   {"ab?c", 4, "ab", 2},
+      {"my app", 6, "my", 2}, {"a.b", 3, "a", 1},       {"my ", 3, "my", 2},   {"ab+c", 1, "ab", 1},
+      {"ab\"c", 4, "ab", 2},  {"ab%c", 4, "ab", 2},     {"ab\\c", 4, "ab", 2}, {"ab?c", 4, "ab", 2},
       {"ab\tc", 4, "ab", 2},  {"plain", 3, "plain", 3}, {"-x", 2, "", 0},
   };
   for (const Case& c : cases) {
