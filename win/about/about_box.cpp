@@ -8,6 +8,7 @@
 #include "win/i18n/message.h"
 #include "win/platform/dpi.h"
 #include "win/platform/gdi_font.h"
+#include "win/platform/modal_loop.h"
 
 namespace varnock {
 
@@ -166,17 +167,7 @@ void TAboutBox::ShowModal() {
   ShowWindow(hwnd_, SW_SHOW);
   SetFocus(controls.Control("OKBtn"));
   FormShow();
-  MSG msg;
-  while (!done_) {
-    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-    if (got <= 0) {
-      if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
-      break;
-    }
-    if (IsDialogMessageA(hwnd_, &msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
+  RunModalLoop(hwnd_, done_);
   done_ = true;
   OKBtnClick();
   // The owner is enabled before the box goes, so that it gets the activation back.

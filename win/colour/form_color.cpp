@@ -9,6 +9,7 @@
 #include "win/platform/dpi.h"
 #include "win/platform/gdi_font.h"
 #include "win/platform/rich_format.h"
+#include "win/platform/modal_loop.h"
 
 namespace varnock {
 
@@ -148,17 +149,7 @@ std::optional<ColourScheme> TFormColor::Execute(const ColourScheme& colours, con
   if (owner) EnableWindow(owner, FALSE);
   ShowWindow(hwnd_, SW_SHOW);
   SetFocus(Control("BitBtnOK"));
-  MSG msg;
-  while (!done_) {
-    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-    if (got <= 0) {
-      if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
-      break;
-    }
-    if (IsDialogMessageA(hwnd_, &msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
+  RunModalLoop(hwnd_, done_);
   done_ = true;
   // The owner is enabled before the dialog goes, so that it gets the activation back.
   if (owner) EnableWindow(owner, TRUE);

@@ -6,6 +6,7 @@
 #include "win/inftools/system_folders.h"
 #include "win/platform/dpi.h"
 #include "win/platform/gdi_font.h"
+#include "win/platform/modal_loop.h"
 
 namespace varnock {
 
@@ -181,17 +182,7 @@ bool TInfWizard::ShowModal(TFormPad& pad) {
   if (owner) EnableWindow(owner, FALSE);
   ShowWindow(hwnd_, SW_SHOW);
   SetFocus(controls.Control("EditNomLong"));
-  MSG msg;
-  while (!done_) {
-    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-    if (got <= 0) {
-      if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
-      break;
-    }
-    if (IsDialogMessageA(hwnd_, &msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
+  RunModalLoop(hwnd_, done_);
   done_ = true;
   KillTimer(hwnd_, kTimer1);
   slideStep_ = 0;
