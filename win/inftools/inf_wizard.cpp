@@ -41,11 +41,11 @@ void RegisterPanelClass() {
 }
 
 HFONT DialogFont(bool bold, int dpi) {
-  FontSpec spec;
-  spec.face = "MS Sans Serif";
-  spec.pointSize = 8;
-  spec.bold = bold;
-  return CreateFontOf(spec, dpi);
+  FontSpec font;
+  font.face = "MS Sans Serif";
+  font.pointSize = 8;
+  font.bold = bold;
+  return CreateFontOf(font, dpi);
 }
 
 void Place(HWND control, const DpiScaler& scale, int x, int y, int w, int h) {
