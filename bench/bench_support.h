@@ -8,6 +8,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include <commctrl.h>
 #endif
 
 namespace bench {
@@ -42,6 +44,18 @@ inline std::string HexBytes(unsigned seed, int count, int perLine = 0) {
 }
 
 #ifdef _WIN32
+// Readies the common controls and returns a folder of the bench's own under the temporary
+// folder, for the program's files (settings, language file, documents).
+inline std::string StartWindowBench(const char* name) {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+  char temp[MAX_PATH] = "";
+  GetTempPathA(sizeof temp, temp);
+  const std::string folder = std::string(temp) + name + "\\";
+  CreateDirectoryA(folder.c_str(), nullptr);
+  return folder;
+}
+
 inline void Pump() {
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {

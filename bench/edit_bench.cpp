@@ -156,12 +156,7 @@ void BenchSort(TFormPad& pad, const char* label, const std::string& text) {
 }  // namespace
 
 int main() {
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&controls);
-  char temp[MAX_PATH];
-  GetTempPathA(MAX_PATH, temp);
-  App().programFolder = std::string(temp) + "varnock-edit-bench\\";
-  CreateDirectoryA(App().programFolder.c_str(), nullptr);
+  App().programFolder = bench::StartWindowBench("varnock-edit-bench");
   SetBeepHook([](UINT) {});
   SetPrompter([](const PromptRequest&) {
     ++g_count.boxes;

@@ -67,12 +67,7 @@ void Report(const char* what, const std::vector<double>& times) {
 
 int main() {
   using namespace varnock;
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&controls);
-  char temp[MAX_PATH] = "";
-  GetTempPathA(sizeof temp, temp);
-  const std::string folder = std::string(temp) + "varnock-reg-bench\\";
-  CreateDirectoryA(folder.c_str(), nullptr);
+  const std::string folder = bench::StartWindowBench("varnock-reg-bench");
   App().programFolder = folder;
   SetPrompter([](const PromptRequest&) { return IDYES; });
 

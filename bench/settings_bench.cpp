@@ -52,12 +52,7 @@ std::string ExeFolder() {
 }  // namespace
 
 int main() {
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&controls);
-  char temp[MAX_PATH];
-  GetTempPathA(MAX_PATH, temp);
-  App().programFolder = std::string(temp) + "varnock-settings-bench\\";
-  CreateDirectoryA(App().programFolder.c_str(), nullptr);
+  App().programFolder = bench::StartWindowBench("varnock-settings-bench");
   DeleteFileA(SettingsFile().c_str());
   if (!CopyFileA((ExeFolder() + "..\\VarnockLng.ini").c_str(), LanguageFile().c_str(), FALSE)) {
     std::printf("no shipped language file beside the build\n");

@@ -86,6 +86,7 @@ namespace {
 struct Search {
   DWORD pid;
   const char* className;
+  std::string titleStart;
   HWND found;
 };
 
@@ -98,23 +99,23 @@ BOOL CALLBACK FindTopLevel(HWND hwnd, LPARAM lp) {
   if (pid != search->pid || std::string(cls) != search->className || !IsWindowVisible(hwnd)) return TRUE;
   // A dialog counts only when it is a message box (it has the text static).
   if (std::string(cls) == "#32770" && !GetDlgItem(hwnd, 0xFFFF)) return TRUE;
+  if (WindowTitle(hwnd).rfind(search->titleStart, 0) != 0) return TRUE;
   search->found = hwnd;
   return FALSE;
 }
 
-// Waits for such a window while the process runs; nullptr on time-out or exit.
-HWND WaitForTopLevel(const Started& s, const char* className, DWORD timeoutMs) {
+}  // namespace
+
+HWND WaitForTopLevel(const Started& s, const char* className, DWORD timeoutMs, const std::string& titleStart) {
   const DWORD start = GetTickCount();
   while (GetTickCount() - start < timeoutMs) {
-    Search search{s.process.dwProcessId, className, nullptr};
+    Search search{s.process.dwProcessId, className, titleStart, nullptr};
     EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&search));
     if (search.found) return search.found;
     if (WaitForSingleObject(s.process.hProcess, 50) == WAIT_OBJECT_0) return nullptr;
   }
   return nullptr;
 }
-
-}  // namespace
 
 HWND WaitForMainWindow(const Started& s, DWORD timeoutMs) {
   HWND found = WaitForTopLevel(s, "TFormPad", timeoutMs);

@@ -25,6 +25,10 @@ Started StartVarnock(const std::string& argumentText, bool withArgument = true);
 Started StartVarnockIn(const std::string& folder, const std::string& argumentText, bool withArgument = true);
 // The main window of that process, waited for up to timeoutMs; nullptr if none.
 HWND WaitForMainWindow(const Started& s, DWORD timeoutMs = 15000);
+// A visible top-level window of the process with that class (a dialog only when it is a
+// message box) and a title starting so, while the process runs; nullptr on time-out or exit.
+HWND WaitForTopLevel(const Started& s, const char* className, DWORD timeoutMs = 10000,
+                     const std::string& titleStart = "");
 std::string WindowTitle(HWND hwnd);
 // Waits for the process to end; returns its exit code or -1 on time-out.
 long WaitForExit(Started& s, DWORD timeoutMs = 15000);

@@ -26,33 +26,6 @@ std::string WaitForMachineValue(const char* name) {
   return "";
 }
 
-struct Found {
-  DWORD pid;
-  const char* className;
-  HWND hwnd;
-};
-
-BOOL CALLBACK FindVisible(HWND hwnd, LPARAM lp) {
-  auto* f = reinterpret_cast<Found*>(lp);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(hwnd, &pid);
-  char cls[64] = "";
-  GetClassNameA(hwnd, cls, sizeof cls);
-  if (pid != f->pid || std::string(cls) != f->className || !IsWindowVisible(hwnd)) return TRUE;
-  f->hwnd = hwnd;
-  return FALSE;
-}
-
-HWND WaitForWindow(const Started& s, const char* className) {
-  for (int i = 0; i < 200; ++i) {
-    Found f{s.process.dwProcessId, className, nullptr};
-    EnumWindows(FindVisible, reinterpret_cast<LPARAM>(&f));
-    if (f.hwnd) return f.hwnd;
-    Sleep(50);
-  }
-  return nullptr;
-}
-
 // Starts `program` in `folder` (its current directory).
 Started StartIn(const std::string& program, const std::string& folder) {
   Started s;
@@ -108,7 +81,7 @@ TEST_F(InfRoundTrip, WizardTestAndLauncher) {
 
   PressKeys({VK_MENU, 'O'});  // T&ools
   PressKeys({'Z'});           // INF file Wi&zard
-  HWND wizard = WaitForWindow(editor, "TInfWizard");
+  HWND wizard = WaitForTopLevel(editor, "TInfWizard");
   ASSERT_NE(wizard, nullptr);
   char shortName[32] = "";
   GetDlgItemTextA(wizard, 1002, shortName, sizeof shortName);

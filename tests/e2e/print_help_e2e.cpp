@@ -13,33 +13,6 @@ namespace {
 using varnock::test::PrintedPage;
 using varnock::test::PrintOutput;
 
-// A visible top-level window of the process of `className` whose title starts so.
-HWND WaitForWindow(const Started& s, const char* className, const std::string& titleStart, DWORD timeoutMs = 15000) {
-  struct Search {
-    DWORD pid;
-    std::string cls, title;
-    HWND found;
-  } search{s.process.dwProcessId, className, titleStart, nullptr};
-  for (DWORD waited = 0; waited < timeoutMs; waited += 100) {
-    EnumWindows(
-        [](HWND hwnd, LPARAM lp) -> BOOL {
-          auto* find = reinterpret_cast<Search*>(lp);
-          DWORD pid = 0;
-          GetWindowThreadProcessId(hwnd, &pid);
-          char cls[64] = "";
-          GetClassNameA(hwnd, cls, sizeof cls);
-          if (pid != find->pid || find->cls != cls || !IsWindowVisible(hwnd)) return TRUE;
-          if (WindowTitle(hwnd).rfind(find->title, 0) != 0) return TRUE;
-          find->found = hwnd;
-          return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    if (search.found) return search.found;
-    Sleep(100);
-  }
-  return nullptr;
-}
-
 std::string ChildText(HWND parent, const char* className) {
   HWND child = FindWindowExA(parent, nullptr, className, nullptr);
   if (!child) return "";
@@ -87,7 +60,7 @@ class PrintHelp : public ::testing::Test {
 TEST_F(PrintHelp, F1ShowsTheHelpAtItsContents) {
   ASSERT_NE(Start("", false), nullptr);
   PressKeys({VK_F1});
-  HWND help = WaitForWindow(run, "VarnockHelp", "Varnock help");
+  HWND help = WaitForTopLevel(run, "VarnockHelp", 15000, "Varnock help");
   ASSERT_NE(help, nullptr);
   EXPECT_EQ(WindowTitle(help), "Varnock help - Contents");
   EXPECT_EQ(ChildText(help, "RICHEDIT").rfind("Varnock help", 0), 0u);
@@ -102,7 +75,7 @@ TEST_F(PrintHelp, AboutShowsAProposAndEscapeClosesIt) {
   else PressKeys({VK_MENU, LOBYTE(question)});
   Sleep(300);
   PressKeys({'A'});
-  HWND about = WaitForWindow(run, "TAboutBox", "A propos");
+  HWND about = WaitForTopLevel(run, "TAboutBox", 15000, "A propos");
   ASSERT_NE(about, nullptr);
   EXPECT_EQ(WindowTitle(about), "A propos");
   EXPECT_FALSE(IsWindowEnabled(main));
