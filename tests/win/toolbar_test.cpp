@@ -345,6 +345,12 @@ TEST_F(Toolbars, RightClickOnEitherBarOpensTheToolbarMenu) {
       EndMenu();
     });
     const POINT point = MiddleOf(bar, mode == 1 ? "ToolButtonNew" : "ToolButtonNewSmall");
+    // The pointer stands on the button, as for a real click: the menu opens where the
+    // system last saw the pointer, which an earlier test may have left elsewhere.
+    POINT onScreen = point;
+    ClientToScreen(bar.hwnd(), &onScreen);
+    SetCursorPos(onScreen.x, onScreen.y);
+    Pump(50);
     PostMessageA(bar.hwnd(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(point.x, point.y));
     PostMessageA(bar.hwnd(), WM_RBUTTONUP, 0, MAKELPARAM(point.x, point.y));
     POINT cursor{};
