@@ -23,6 +23,7 @@
 #include "win/app/forms.h"
 #include "win/platform/prompter.h"
 #include "win/platform/sound.h"
+#include "win/platform/subclass.h"
 
 using namespace varnock;
 
@@ -49,9 +50,9 @@ LRESULT CALLBACK CountingSubclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UIN
   ++g_count.all;
   if (msg >= WM_USER) ++g_count.requests;
   if (msg == WM_NCDESTROY) ++g_count.windows;
-  if (msg != EM_SETTEXTEX && msg != EM_STREAMIN) return DefSubclassProc(hwnd, msg, wp, lp);
+  if (msg != EM_SETTEXTEX && msg != EM_STREAMIN) return NextSubclassProc(hwnd, msg, wp, lp);
   const double start = NowMs();
-  const LRESULT result = DefSubclassProc(hwnd, msg, wp, lp);
+  const LRESULT result = NextSubclassProc(hwnd, msg, wp, lp);
   g_count.replaceMs += NowMs() - start;
   return result;
 }

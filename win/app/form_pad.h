@@ -11,6 +11,7 @@
 #include "core/display/font_spec.h"
 #include "core/instances/instance_table.h"
 #include "win/edit/whole_text.h"
+#include "win/platform/file_stamp.h"
 #include "win/platform/menu_model.h"
 #include "win/platform/rich_edit.h"
 #include "win/platform/status_bar.h"
@@ -321,6 +322,15 @@ class TFormPad : public WindowBase {
   void fArrangeRequest(int kind);
   // False when the table cannot be written: the copy then runs unnumbered.
   bool instanceTableWritable_ = true;
+  // The number last read from the table, for the title at every keystroke: read again
+  // when the settings file's stamp changes or another copy renamed this window.
+  struct TakenNumber {
+    std::string file;
+    FileStamp stamp;
+    Numbering numbering;
+    std::string title;
+  };
+  std::optional<TakenNumber> takenNumber_;
   // A close-all reached this window while a modal box or dialog was up.
   bool closeWhenEnabled_ = false;
   // (end of instances)

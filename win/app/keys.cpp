@@ -8,12 +8,25 @@
 #include "core/app/status_text.h"
 #include "core/colour/keystroke_recolour.h"
 #include "win/app/form_pad.h"
+#include "win/platform/subclass.h"
 
 namespace varnock {
 
 namespace {
 
-bool Down(int key) { return (GetKeyState(key) & 0x8000) != 0; }
+// Shift, Ctrl and Alt from one read of the keyboard's state: each GetKeyState is a
+// round trip to the server under Wine, and this runs at every key down and key up.
+struct Modifiers {
+  bool shift = false;
+  bool ctrl = false;
+  bool alt = false;
+};
+
+Modifiers ModifiersDown() {
+  BYTE state[256];
+  if (!GetKeyboardState(state)) return {};
+  return {(state[VK_SHIFT] & 0x80) != 0, (state[VK_CONTROL] & 0x80) != 0, (state[VK_MENU] & 0x80) != 0};
+}
 
 // The lines are found from the caret: no line number is needed, so none is computed.
 void Recolour(TFormPad& pad, const KeystrokeSteps& work) {
@@ -48,15 +61,21 @@ void TFormPad::fInterceptUpKey(WPARAM key, bool shift, bool ctrl, bool alt) {
 LRESULT CALLBACK TFormPad::RichKeyProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
   auto* pad = reinterpret_cast<TFormPad*>(data);
   switch (msg) {
-    case WM_KEYDOWN:
-      pad->fInterceptKey(wp, Down(VK_SHIFT), Down(VK_CONTROL), Down(VK_MENU));
+    case WM_KEYDOWN: {
+      const Modifiers down = ModifiersDown();
+      pad->fInterceptKey(wp, down.shift, down.ctrl, down.alt);
       // Tab became blanks; the control must not insert its own tab character.
       if (wp == VK_TAB) {
         pad->swallowTabChar_ = true;
         return 0;
       }
       break;
-    case WM_KEYUP: pad->fInterceptUpKey(wp, Down(VK_SHIFT), Down(VK_CONTROL), Down(VK_MENU)); break;
+    }
+    case WM_KEYUP: {
+      const Modifiers down = ModifiersDown();
+      pad->fInterceptUpKey(wp, down.shift, down.ctrl, down.alt);
+      break;
+    }
     case WM_CHAR:
       if (wp == '\t' && pad->swallowTabChar_) {
         pad->swallowTabChar_ = false;
@@ -66,7 +85,7 @@ LRESULT CALLBACK TFormPad::RichKeyProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp
       break;
     case WM_CONTEXTMENU: pad->ShowTextPopupMenu(lp); return 0;
   }
-  return DefSubclassProc(hwnd, msg, wp, lp);
+  return NextSubclassProc(hwnd, msg, wp, lp);
 }
 
 // The control has no overwrite mode of its own under every system: selecting the next

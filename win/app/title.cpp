@@ -38,12 +38,13 @@ void TFormPad::SetTitle() {
   // told), and this runs at every recoloured keystroke.
   const std::string title = TitleText(parts);
   if (WindowTitle(hwnd_) != title) SetWindowTextA(hwnd_, title.c_str());
+  if (takenNumber_) takenNumber_->title = title;  // a title of our own is no renumbering by another copy
   if (parts.modified) {
     Item("EditUndoItem")->enabled = true;
     if (static_cast<size_t>(length) > kBigTextWarning)
       ShowMessage(hwnd_, fMessage("FILE_BIG") + std::to_string(length), MB_OK | MB_ICONWARNING);
   }
-  if (IsWindowVisible(Rich1.hwnd())) SetFocus(Rich1.hwnd());
+  if (IsWindowVisible(Rich1.hwnd()) && !Rich1.HasFocus()) SetFocus(Rich1.hwnd());
   EnableCommandsByExtension();
 }
 

@@ -9,6 +9,7 @@
 #include "core/i18n/catalogue.h"
 #include "win/app/application.h"
 #include "win/app/form_pad.h"
+#include "win/platform/file_stamp.h"
 #include "win/platform/profile.h"
 #include "win/platform/prompter.h"
 #include "win/platform/version_info.h"
@@ -23,26 +24,8 @@ std::string CurrentLanguage() {
   return form->languageName;
 }
 
-// What the language file was when last read: its look-ups are answered from memory
-// while it keeps its time and size (texts edited on disk are seen at the next look-up),
-// and without the profile functions at all while there is no file.
-struct FileStamp {
-  bool exists = false;
-  FILETIME written{};
-  DWORD sizeLow = 0;
-  DWORD sizeHigh = 0;
-  bool operator==(const FileStamp& o) const {
-    return exists == o.exists && CompareFileTime(&written, &o.written) == 0 && sizeLow == o.sizeLow &&
-           sizeHigh == o.sizeHigh;
-  }
-};
-
-FileStamp StampOf(const std::string& path) {
-  WIN32_FILE_ATTRIBUTE_DATA data;
-  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return {};
-  return {true, data.ftLastWriteTime, data.nFileSizeLow, data.nFileSizeHigh};
-}
-
+// The language file's look-ups are answered from memory while it keeps its time and
+// size, and without the profile functions at all while there is no file.
 std::string LanguageFileValue(const std::string& section, const std::string& key) {
   static std::string path;
   static FileStamp stamp;

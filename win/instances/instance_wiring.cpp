@@ -75,8 +75,17 @@ void TFormPad::fTakeInstanceNumber(const KeyValueStore* table) {
     SetWindowsMenuVisible(false);
     return;
   }
-  const Numbering numbering =
-      table ? NumberOf(*table, ToWindowId(hwnd_)) : NumberOf(ProfileInstanceStore(SettingsFile()), ToWindowId(hwnd_));
+  Numbering numbering;
+  if (table) {
+    numbering = NumberOf(*table, ToWindowId(hwnd_));
+  } else {
+    const std::string file = SettingsFile();
+    const FileStamp stamp = StampOf(file);
+    const std::string title = TitleOf(hwnd_);
+    if (!takenNumber_ || takenNumber_->file != file || takenNumber_->stamp != stamp || takenNumber_->title != title)
+      takenNumber_ = TakenNumber{file, stamp, NumberOf(ProfileInstanceStore(file), ToWindowId(hwnd_)), title};
+    numbering = takenNumber_->numbering;
+  }
   instanceNumber = numbering.number;
   SetWindowsMenuVisible(numbering.windowsMenuVisible);
 }

@@ -8,6 +8,7 @@
 #include "core/colour/text_lines.h"
 #include "core/edit/row_index.h"
 #include "win/platform/rich_format.h"
+#include "win/platform/subclass.h"
 
 namespace varnock {
 
@@ -89,10 +90,11 @@ LRESULT CALLBACK TrackMessages(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_P
   const HWND successor = reinterpret_cast<const RichEdit*>(data)->hwnd();
   if (IsKeyInput(msg) && successor != hwnd && RetiredControls().count(hwnd) != 0)
     return SendMessageA(successor, msg, wp, lp);
-  if (msg == WM_PASTE || IsPasteKey(msg, wp))
-    const_cast<RichEdit*>(reinterpret_cast<const RichEdit*>(data))->NotePaste();
+  auto* rich = const_cast<RichEdit*>(reinterpret_cast<const RichEdit*>(data));
+  if (msg == WM_PASTE || IsPasteKey(msg, wp)) rich->NotePaste();
+  if ((msg == WM_SETFOCUS || msg == WM_KILLFOCUS) && hwnd == successor) rich->NoteFocus(msg == WM_SETFOCUS);
   const InProgress inProgress(hwnd);
-  return DefSubclassProc(hwnd, msg, wp, lp);
+  return NextSubclassProc(hwnd, msg, wp, lp);
 }
 
 bool InOwnMessage(HWND hwnd) { return MessagesInProgress().count(hwnd) != 0; }
@@ -123,7 +125,7 @@ LRESULT RichEdit::Send(UINT message, WPARAM wParam, LPARAM lParam, bool wide) co
 }
 
 void RichEdit::TrackMessagesOf(HWND hwnd) const {
-  SetWindowSubclass(hwnd, TrackMessages, kBusySubclass, reinterpret_cast<DWORD_PTR>(this));
+  InstallSubclass(hwnd, TrackMessages, kBusySubclass, reinterpret_cast<DWORD_PTR>(this));
 }
 
 bool RichEdit::Create(HWND parent, int id, DWORD extraStyle, DWORD withoutStyle) {
@@ -228,7 +230,7 @@ void RichEdit::ShowHorizontalScrollBar(bool show) {
 
 void RichEdit::AddSubclass(SUBCLASSPROC proc, UINT_PTR id, DWORD_PTR data) {
   subclasses_.push_back({proc, id, data});
-  SetWindowSubclass(hwnd_, proc, id, data);
+  InstallSubclass(hwnd_, proc, id, data);
 }
 
 void RichEdit::NoteLoadedText(const std::string& text) { linesMatchText_ = ControlKeepsTextLines(text); }
@@ -284,7 +286,7 @@ void RichEdit::CopySetUpTo(HWND fresh) const {
   SendMessageA(fresh, EM_SHOWSCROLLBAR, SB_HORZ, horizontalBar_ ? TRUE : FALSE);
   if (!redraw_) SendMessageA(fresh, WM_SETREDRAW, FALSE, 0);
   SendMessageA(fresh, EM_SETMODIFY, Modified() ? TRUE : FALSE, 0);
-  for (const Subclass& subclass : subclasses_) SetWindowSubclass(fresh, subclass.proc, subclass.id, subclass.data);
+  for (const Subclass& subclass : subclasses_) InstallSubclass(fresh, subclass.proc, subclass.id, subclass.data);
   // Last, so the set-up raises no notification.
   SendMessageA(fresh, EM_SETEVENTMASK, 0, SendMessageA(hwnd_, EM_GETEVENTMASK, 0, 0));
 }

@@ -17,11 +17,10 @@ class RichEdit {
   bool Create(HWND parent, int id, DWORD extraStyle = 0, DWORD withoutStyle = 0);
   HWND hwnd() const { return hwnd_; }
 
-  // Sends a message straight to the control's own window procedure, past its subclasses:
-  // under Wine a subclass looks its chain up in the window's properties, a trip to the
-  // server at every message (about 0.1 ms, where the control itself takes a microsecond
-  // for most requests). For requests only: keys, characters, the mouse and the context
-  // menu must reach the subclasses. `wide` calls the Unicode procedure (no text mapping).
+  // Sends a message straight to the control's own window procedure, past its subclasses,
+  // which have nothing to do with requests. For requests only: keys, characters, the
+  // mouse and the context menu must reach the subclasses. `wide` calls the Unicode
+  // procedure (no text mapping).
   // Counted as in progress, so Renew never destroys the control inside it.
   LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, bool wide = false) const;
   // Messages sent so far through Send, and reads of the whole text (for measurements).
@@ -77,6 +76,9 @@ class RichEdit {
   // clipboard is looked at), typing (which only ever adds CR LF breaks).
   bool LinesMatchText() const { return linesMatchText_; }
   bool WordWrap() const { return wordWrap_; }
+  // Whether the control has the keyboard focus, from the focus messages it received:
+  // asking the system is a round trip to the server under Wine, at every keystroke.
+  bool HasFocus() const { return focused_; }
   // After the whole text went in some other way (an RTF stream): what it holds.
   void NoteLoadedText(const std::string& text);
   // After a read of the whole text: checks again (with word wrap off), so a paste the
@@ -84,6 +86,8 @@ class RichEdit {
   void CheckLines(const std::string& text);
   // A paste is about to insert the clipboard's text.
   void NotePaste();
+  // The control gained or lost the focus.
+  void NoteFocus(bool focused) { focused_ = focused; }
 
  private:
   struct Subclass {
@@ -103,6 +107,7 @@ class RichEdit {
   bool horizontalBar_ = true;
   bool redraw_ = true;
   bool linesMatchText_ = true;
+  bool focused_ = false;
   std::vector<Subclass> subclasses_;
 };
 

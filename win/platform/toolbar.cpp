@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "win/platform/subclass.h"
+
 namespace varnock {
 
 namespace {
@@ -26,7 +28,7 @@ std::string ShortHint(const std::string& hint) { return hint.substr(0, hint.find
 // The window goes with its parent; the bar gives back only what this object owns.
 ToolBarControl::~ToolBarControl() {
   if (hwnd_ && IsWindow(hwnd_)) {
-    RemoveWindowSubclass(hwnd_, Subclass, 1);
+    RemoveSubclass(hwnd_, Subclass, 1);
     SendMessageA(hwnd_, TB_SETIMAGELIST, 0, 0);
     SendMessageA(hwnd_, TB_SETDISABLEDIMAGELIST, 0, 0);
   }
@@ -41,7 +43,7 @@ bool ToolBarControl::Create(HWND parent, const ToolBarMetrics& metrics) {
   disabledIds_.clear();  // a new bar's buttons start enabled
   SendMessageA(hwnd_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
   SetMetrics(metrics);
-  SetWindowSubclass(hwnd_, Subclass, 1, reinterpret_cast<DWORD_PTR>(this));
+  InstallSubclass(hwnd_, Subclass, 1, reinterpret_cast<DWORD_PTR>(this));
   return true;
 }
 
@@ -288,11 +290,11 @@ LRESULT CALLBACK ToolBarControl::Subclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM
       }
       break;
     case WM_NCDESTROY:
-      RemoveWindowSubclass(hwnd, Subclass, 1);
+      RemoveSubclass(hwnd, Subclass, 1);
       bar->hwnd_ = nullptr;
       break;
   }
-  return DefSubclassProc(hwnd, msg, wp, lp);
+  return NextSubclassProc(hwnd, msg, wp, lp);
 }
 
 }  // namespace varnock
