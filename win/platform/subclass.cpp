@@ -49,8 +49,9 @@ void Forget(HWND hwnd) {
 }
 
 void DropRemoved(Chain& chain) {
-  chain.entries.erase(std::remove_if(chain.entries.begin(), chain.entries.end(), [](const Entry& e) { return e.removed; }),
-                      chain.entries.end());
+  chain.entries.erase(
+      std::remove_if(chain.entries.begin(), chain.entries.end(), [](const Entry& e) { return e.removed; }),
+      chain.entries.end());
 }
 
 LRESULT CALLBACK ChainProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -84,8 +85,8 @@ bool InstallSubclass(HWND hwnd, SUBCLASSPROC proc, UINT_PTR id, DWORD_PTR data) 
       std::lock_guard<std::mutex> hold(ChainsLock());
       Chains()[hwnd] = chain;
     }
-    chain->original = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ChainProc)));
+    chain->original =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ChainProc)));
     if (!chain->original) {
       Forget(hwnd);
       delete chain;
