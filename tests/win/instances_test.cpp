@@ -161,6 +161,34 @@ TEST_F(Instances, ClosingRenumbersTheOthersAndCloseAllLeavesTheTable) {
   EXPECT_EQ(Table("2"), std::to_string(ToWindowId(third.hwnd())));
 }
 
+// The title's number is read again when the settings file changes, and also when
+// another copy renamed the window: on a file system with a coarse clock two writes of
+// the same size can leave the file's time and size as they were.
+TEST_F(Instances, ARenumberingTheFileTimeCannotShowIsSeenThroughTheTitle) {
+  TFormPad& second = StartOther();
+  second.SetTitle();
+  const std::string file = SettingsFile();
+  HANDLE handle = CreateFileA(file.c_str(), GENERIC_READ | FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(handle, INVALID_HANDLE_VALUE);
+  FILETIME written{};
+  GetFileTime(handle, nullptr, nullptr, &written);
+  const std::string one = Table("1");
+  const std::string two = Table("2");
+  ASSERT_EQ(one.size(), two.size());
+  ProfileWrite(file, "Instances", "1", two);
+  ProfileWrite(file, "Instances", "2", one);
+  SetFileTime(handle, nullptr, nullptr, &written);
+  CloseHandle(handle);
+  // The copy that renumbered would have renamed the window to its new number.
+  SetWindowTextA(second.hwnd(), "Varnock v2.9.2 - 1 - ");
+  second.SetTitle();
+  char text[256] = "";
+  GetWindowTextA(second.hwnd(), text, sizeof text);
+  EXPECT_STREQ(text, "Varnock v2.9.2 - 1 - ");
+  EXPECT_EQ(second.instanceNumber, 1);
+}
+
 TEST_F(Instances, AYesWhoseSaveIsCancelledKeepsTheWindowAndStopsTheCloseAll) {
   pad().Rich1.ReplaceSelection("typed");
   ProfileWrite(SettingsFile(), "Instances", "Destroy", "Now");

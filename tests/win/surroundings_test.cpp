@@ -45,6 +45,23 @@ TEST_F(Surroundings, LineAndColumnAtLineStartsEndsAndTheEndOfTheText) {
   EXPECT_EQ(pad().fGetColNB(), 1);
 }
 
+// The title puts the focus back into the text; whether it is there is known from the
+// control's own focus messages, through a new control window too.
+TEST_F(Surroundings, TheTextKnowsWhetherItHasTheFocus) {
+  RichEdit& rich = pad().Rich1;
+  SetFocus(rich.hwnd());
+  EXPECT_TRUE(rich.HasFocus());
+  SetFocus(pad().StatusLine.hwnd());
+  EXPECT_FALSE(rich.HasFocus());
+  pad().SetTitle();
+  EXPECT_EQ(GetFocus(), rich.hwnd());
+  EXPECT_TRUE(rich.HasFocus());
+  rich.SetText(std::string(100, 'a'));
+  ASSERT_TRUE(rich.Renew());
+  EXPECT_EQ(GetFocus(), rich.hwnd());
+  EXPECT_TRUE(rich.HasFocus());
+}
+
 TEST_F(Surroundings, TabInsertsBlanksToTheNextStopOfFour) {
   Key(VK_TAB);
   EXPECT_EQ(pad().Rich1.Text(), "   ");  // an empty text reports column 1
