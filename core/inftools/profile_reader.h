@@ -1,7 +1,8 @@
 #pragma once
 // A portable reading of a profile (INI) file that splits it the way the system's
-// private-profile functions do, so that a program without them (the command-line
-// companion) reads back the REG import's temporary file exactly as the editor does.
+// private-profile functions do. The REG import's temporary file is read back with it,
+// in the editor and the command-line companion alike: one read of the file instead of
+// one call of those functions (a file open under Wine) per section.
 //
 // The rules followed:
 //  - lines end at LF or CR; blanks (space, tab, VT, FF and the DOS end-of-file mark

@@ -21,7 +21,11 @@ std::string SafeSectionName(const std::string& header) {
 }  // namespace
 
 std::vector<InfLine> TranslateRegTextPortably(const std::string& regText, const RegTranslateOptions& options) {
-  const ParsedProfile profile = ParseProfileText(BuildRegProfile(regText).text);
+  return TranslateRegProfileText(BuildRegProfile(regText).text, options);
+}
+
+std::vector<InfLine> TranslateRegProfileText(const std::string& profileText, const RegTranslateOptions& options) {
+  const ParsedProfile profile = ParseProfileText(profileText);
   std::vector<InfLine> lines;
   for (const std::string& section : ProfileSectionNamesOf(profile)) {
     std::vector<RegProfileEntry> entries;

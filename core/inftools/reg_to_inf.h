@@ -11,6 +11,9 @@ namespace varnock {
 
 // The AddReg lines for an 8-bit REG text, in the order Import REG appends them.
 std::vector<InfLine> TranslateRegTextPortably(const std::string& regText, const RegTranslateOptions& options);
+// The same from the import's temporary profile file as written (BuildRegProfile's text),
+// read section by section as the system's profile functions read it.
+std::vector<InfLine> TranslateRegProfileText(const std::string& profileText, const RegTranslateOptions& options);
 
 struct RegFileTranslation {
   // The header, the comment line, then the translated lines: what Import REG appends.

@@ -3,7 +3,9 @@
 #include <windows.h>
 
 #include "core/inftools/reg_profile.h"
+#include "core/inftools/reg_to_inf.h"
 #include "win/platform/code_page.h"
+#include "win/platform/file_io.h"
 #include "win/platform/profile.h"
 
 namespace varnock {
@@ -25,18 +27,14 @@ std::string TempRegProfilePath() {
 bool TranslateThroughProfile(const std::string& regText, const std::string& profilePath,
                              const RegTranslateOptions& options, std::vector<InfLine>* lines) {
   if (!ProfileWriteFile(profilePath, BuildRegProfile(regText).text)) return false;
-  lines->clear();
-  // One read per section: under Wine each call of the profile functions costs a file
-  // open, so reading value by value takes seconds for a large export. A value that does
-  // not come back whole lacks the guards it was written with and is shown as unreadable.
-  for (const std::string& section : ProfileSections(profilePath)) {
-    std::vector<RegProfileEntry> entries;
-    for (auto& [key, value] : ProfileSectionEntries(profilePath, section)) {
-      entries.push_back({std::move(key), std::move(value)});
-    }
-    for (InfLine& line : TranslateRegSection(section, entries, options)) lines->push_back(std::move(line));
-  }
+  // The file is read back whole and split as the system's profile functions split it
+  // (the portable reader, checked against them): under Wine each call of those
+  // functions opens the file, and a large export has hundreds of sections.
+  std::string written;
+  const bool readBack = ReadWholeFile(profilePath, &written) == ReadResult::Ok;
   DeleteFileA(profilePath.c_str());
+  if (!readBack) return false;
+  *lines = TranslateRegProfileText(written, options);
   return true;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The REG translation's round trip through the temporary profile file: the cleaned
 // REG text is written as a profile file and read back, section by section and entry
-// by entry, through the system's private-profile functions.
+// by entry, as the system's private-profile functions read it.
 #include <string>
 #include <vector>
 
