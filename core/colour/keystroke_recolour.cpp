@@ -54,4 +54,8 @@ KeystrokeSteps RecolourStepsForKey(const KeyEvent& key, bool liveColouring) {
   return steps;
 }
 
+bool KeyNeedsModifiers(bool down, unsigned virtualKey) {
+  return down && (virtualKey == kInsert || virtualKey == kReturn);
+}
+
 }  // namespace varnock

@@ -36,4 +36,9 @@ struct KeystrokeSteps {
 };
 KeystrokeSteps RecolourStepsForKey(const KeyEvent& key, bool liveColouring);
 
+// Whether Shift, Ctrl or Alt change what a key event does in the text control (its
+// recolouring, or Insert's switch between insert and overwrite): only then are they read,
+// since reading them is a round trip to the server under Wine at every keystroke.
+bool KeyNeedsModifiers(bool down, unsigned virtualKey);
+
 }  // namespace varnock

@@ -14,17 +14,17 @@ namespace varnock {
 
 namespace {
 
-// Shift, Ctrl and Alt from one read of the keyboard's state: each GetKeyState is a
-// round trip to the server under Wine, and this runs at every key down and key up.
+// Shift, Ctrl and Alt from one read of the keyboard's state, for the keys they matter
+// to: each GetKeyState is a round trip to the server under Wine.
 struct Modifiers {
   bool shift = false;
   bool ctrl = false;
   bool alt = false;
 };
 
-Modifiers ModifiersDown() {
+Modifiers ModifiersDown(bool down, WPARAM key) {
   BYTE state[256];
-  if (!GetKeyboardState(state)) return {};
+  if (!KeyNeedsModifiers(down, static_cast<unsigned>(key)) || !GetKeyboardState(state)) return {};
   return {(state[VK_SHIFT] & 0x80) != 0, (state[VK_CONTROL] & 0x80) != 0, (state[VK_MENU] & 0x80) != 0};
 }
 
@@ -62,7 +62,7 @@ LRESULT CALLBACK TFormPad::RichKeyProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp
   auto* pad = reinterpret_cast<TFormPad*>(data);
   switch (msg) {
     case WM_KEYDOWN: {
-      const Modifiers down = ModifiersDown();
+      const Modifiers down = ModifiersDown(true, wp);
       pad->fInterceptKey(wp, down.shift, down.ctrl, down.alt);
       // Tab became blanks; the control must not insert its own tab character.
       if (wp == VK_TAB) {
@@ -72,7 +72,7 @@ LRESULT CALLBACK TFormPad::RichKeyProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp
       break;
     }
     case WM_KEYUP: {
-      const Modifiers down = ModifiersDown();
+      const Modifiers down = ModifiersDown(false, wp);
       pad->fInterceptUpKey(wp, down.shift, down.ctrl, down.alt);
       break;
     }

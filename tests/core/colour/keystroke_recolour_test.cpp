@@ -50,6 +50,30 @@ TEST(KeystrokeColourTest, SelectionModifiersAndFlag) {
 
 // The steps colour, from any caret line, the lines the numbers do (0 and numbers past
 // the end colour nothing either way), and set the same flag.
+// Modifiers are read only for the keys that say they need them: every other key event
+// must do the same whatever Shift, Ctrl and Alt are.
+TEST(KeystrokeColourTest, ModifiersChangeOnlyTheKeysThatAskForThem) {
+  for (const bool down : {true, false}) {
+    for (unsigned vk = 0; vk < 256; ++vk) {
+      if (KeyNeedsModifiers(down, vk)) continue;
+      for (const bool empty : {true, false}) {
+        for (const bool live : {true, false}) {
+          const KeystrokeRecolour bare = RecolourForKey(KeyEvent{down, vk, false, false, false, empty}, 7, live);
+          for (int mods = 1; mods < 8; ++mods) {
+            const KeystrokeRecolour with =
+                RecolourForKey(KeyEvent{down, vk, (mods & 1) != 0, (mods & 2) != 0, (mods & 4) != 0, empty}, 7, live);
+            ASSERT_EQ(with.lines, bare.lines) << vk << " down " << down << " mods " << mods;
+            ASSERT_EQ(with.setRecolourPending, bare.setRecolourPending) << vk << " down " << down << " mods " << mods;
+          }
+        }
+      }
+    }
+  }
+  EXPECT_TRUE(KeyNeedsModifiers(true, 0x2D));  // Insert: Shift+Insert pastes, Insert alone switches
+  EXPECT_TRUE(KeyNeedsModifiers(true, 0x0D));  // Return: recoloured without modifiers only
+  EXPECT_FALSE(KeyNeedsModifiers(false, 0x2D));
+}
+
 TEST(KeystrokeColourTest, StepsFromTheCaretAreTheLinesOfEveryCaretLine) {
   int compared = 0;
   for (unsigned vk = 0; vk < 256; ++vk)
