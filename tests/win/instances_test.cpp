@@ -168,18 +168,23 @@ TEST_F(Instances, ARenumberingTheFileTimeCannotShowIsSeenThroughTheTitle) {
   TFormPad& second = StartOther();
   second.SetTitle();
   const std::string file = SettingsFile();
-  HANDLE handle = CreateFileA(file.c_str(), GENERIC_READ | FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
-  ASSERT_NE(handle, INVALID_HANDLE_VALUE);
-  FILETIME written{};
-  GetFileTime(handle, nullptr, nullptr, &written);
+  WIN32_FILE_ATTRIBUTE_DATA before{};
+  ASSERT_TRUE(GetFileAttributesExA(file.c_str(), GetFileExInfoStandard, &before));
+  // The two copies swap places: the file keeps its size.
   const std::string one = Table("1");
   const std::string two = Table("2");
-  ASSERT_EQ(one.size(), two.size());
   ProfileWrite(file, "Instances", "1", two);
   ProfileWrite(file, "Instances", "2", one);
-  SetFileTime(handle, nullptr, nullptr, &written);
-  CloseHandle(handle);
+  HANDLE handle =
+      CreateFileA(file.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                  OPEN_EXISTING, 0, nullptr);
+  const bool timePutBack =
+      handle != INVALID_HANDLE_VALUE && SetFileTime(handle, nullptr, nullptr, &before.ftLastWriteTime);
+  if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
+  ASSERT_TRUE(timePutBack);
+  WIN32_FILE_ATTRIBUTE_DATA after{};
+  ASSERT_TRUE(GetFileAttributesExA(file.c_str(), GetFileExInfoStandard, &after));
+  ASSERT_EQ(after.nFileSizeLow, before.nFileSizeLow);
   // The copy that renumbered would have renamed the window to its new number.
   SetWindowTextA(second.hwnd(), "Varnock v2.9.2 - 1 - ");
   second.SetTitle();

@@ -62,8 +62,8 @@ LRESULT CALLBACK TFormPad::RichKeyProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp
   auto* pad = reinterpret_cast<TFormPad*>(data);
   switch (msg) {
     case WM_KEYDOWN: {
-      const Modifiers down = ModifiersDown(true, wp);
-      pad->fInterceptKey(wp, down.shift, down.ctrl, down.alt);
+      const Modifiers held = ModifiersDown(true, wp);
+      pad->fInterceptKey(wp, held.shift, held.ctrl, held.alt);
       // Tab became blanks; the control must not insert its own tab character.
       if (wp == VK_TAB) {
         pad->swallowTabChar_ = true;
@@ -72,8 +72,8 @@ LRESULT CALLBACK TFormPad::RichKeyProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp
       break;
     }
     case WM_KEYUP: {
-      const Modifiers down = ModifiersDown(false, wp);
-      pad->fInterceptUpKey(wp, down.shift, down.ctrl, down.alt);
+      const Modifiers held = ModifiersDown(false, wp);
+      pad->fInterceptUpKey(wp, held.shift, held.ctrl, held.alt);
       break;
     }
     case WM_CHAR:
