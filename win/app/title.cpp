@@ -4,18 +4,9 @@
 #include "win/app/form_pad.h"
 #include "win/i18n/message.h"
 #include "win/platform/prompter.h"
+#include "win/platform/window_base.h"
 
 namespace varnock {
-
-namespace {
-
-std::string WindowTitle(HWND hwnd) {
-  std::string text(static_cast<size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
-  text.resize(static_cast<size_t>(GetWindowTextA(hwnd, &text[0], static_cast<int>(text.size()))));
-  return text;
-}
-
-}  // namespace
 
 void TFormPad::SetTitle() {
   const long length = Rich1.TextLength();
@@ -37,7 +28,7 @@ void TFormPad::SetTitle() {
   // Setting the same title again costs a millisecond under Wine (the window manager is
   // told), and this runs at every recoloured keystroke.
   const std::string title = TitleText(parts);
-  if (WindowTitle(hwnd_) != title) SetWindowTextA(hwnd_, title.c_str());
+  if (WindowText(hwnd_) != title) SetWindowTextA(hwnd_, title.c_str());
   if (takenNumber_) takenNumber_->title = title;  // a title of our own is no renumbering by another copy
   if (parts.modified) {
     Item("EditUndoItem")->enabled = true;

@@ -6,6 +6,7 @@
 #include "win/app/form_pad.h"
 #include "win/instances/arrange.h"
 #include "win/instances/instance_profile.h"
+#include "win/platform/window_base.h"
 #include "win/settings/settings_file.h"
 #include "win/settings/settings_lock.h"
 
@@ -15,12 +16,6 @@ namespace {
 
 constexpr int kOffsetRight = 20;
 constexpr int kOffsetDown = 44;
-
-std::string TitleOf(HWND window) {
-  std::string text(static_cast<size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-  text.resize(static_cast<size_t>(GetWindowTextA(window, &text[0], static_cast<int>(text.size()))));
-  return text;
-}
 
 bool ReadOnly(const std::string& path) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
@@ -81,7 +76,7 @@ void TFormPad::fTakeInstanceNumber(const KeyValueStore* table) {
   } else {
     const std::string file = SettingsFile();
     const FileStamp stamp = StampOf(file);
-    const std::string title = TitleOf(hwnd_);
+    const std::string title = WindowText(hwnd_);
     if (!takenNumber_ || takenNumber_->file != file || takenNumber_->stamp != stamp || takenNumber_->title != title)
       takenNumber_ = TakenNumber{file, stamp, NumberOf(ProfileInstanceStore(file), ToWindowId(hwnd_)), title};
     numbering = takenNumber_->numbering;
@@ -101,7 +96,7 @@ void TFormPad::fRefreshOthers(const ListRefresh& refresh) {
   for (const NumberedWindow& other : refresh.others) {
     if (!live.IsLive(other.window)) continue;  // never rename or move someone else's window
     HWND window = ToHwnd(other.window);
-    const std::string title = NumberedTitle(TitleOf(window), other.number);
+    const std::string title = NumberedTitle(WindowText(window), other.number);
     DWORD_PTR ignored = 0;
     SendMessageTimeoutA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(title.c_str()), SMTO_ABORTIFHUNG, 2000,
                         &ignored);

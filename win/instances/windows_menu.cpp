@@ -5,6 +5,7 @@
 #include "win/instances/arrange.h"
 #include "win/instances/instance_profile.h"
 #include "win/instances/own_program.h"
+#include "win/platform/window_base.h"
 #include "win/settings/settings_file.h"
 #include "win/settings/settings_lock.h"
 
@@ -13,12 +14,6 @@ namespace varnock {
 namespace {
 
 constexpr size_t kFixedEntries = 8;
-
-std::string TitleOf(HWND window) {
-  std::string text(static_cast<size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-  text.resize(static_cast<size_t>(GetWindowTextA(window, &text[0], static_cast<int>(text.size()))));
-  return text;
-}
 
 // A title shown as a menu caption: its ampersands are letters, not accelerators.
 std::string MenuText(const std::string& text) {
@@ -54,8 +49,8 @@ void TFormPad::WinMenuClick() {
   int index = 0;
   for (WindowId id : state.copies) {
     HWND window = ToHwnd(id);
-    MenuItem& entry =
-        MainMenu.Add(menu, "WinVarnock" + std::to_string(++index), MenuText(CopyEntryCaption(TitleOf(window))), hint);
+    MenuItem& entry = MainMenu.Add(menu, "WinVarnock" + std::to_string(++index),
+                                   MenuText(CopyEntryCaption(WindowText(window))), hint);
     entry.tag = id;
     entry.checked = window == hwnd_;
     entry.onClick = [this](MenuItem& sender) { WinVarnockClick(sender); };

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "win/platform/window_base.h"
+
 namespace varnock {
 
 NamedControls::~NamedControls() {
@@ -21,9 +23,7 @@ HWND NamedControls::Control(const std::string& name) const {
 std::string NamedControls::Text(const std::string& name) const {
   HWND control = Control(name);
   if (!control) return "";
-  std::string text(static_cast<size_t>(GetWindowTextLengthA(control)) + 1, '\0');
-  text.resize(static_cast<size_t>(GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
-  return text;
+  return WindowText(control);
 }
 
 void NamedControls::SetText(const std::string& name, const std::string& text) {

@@ -7,6 +7,12 @@
 
 namespace varnock {
 
+std::string WindowText(HWND window) {
+  std::string text(static_cast<size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+  text.resize(static_cast<size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
 WindowBase::~WindowBase() {
   if (hwnd_ && IsWindow(hwnd_)) {
     SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);

@@ -3,7 +3,12 @@
 // static procedure hands every message to the object's HandleMessage.
 #include <windows.h>
 
+#include <string>
+
 namespace varnock {
+
+// A window's text (a title, a control's caption), read through the ANSI code page.
+std::string WindowText(HWND window);
 
 class WindowBase {
  public:
