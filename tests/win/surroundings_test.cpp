@@ -45,6 +45,40 @@ TEST_F(Surroundings, LineAndColumnAtLineStartsEndsAndTheEndOfTheText) {
   EXPECT_EQ(pad().fGetColNB(), 1);
 }
 
+// Dark pixels of a status panel as the screen holds them.
+int DarkPixelsOf(HWND bar, int panel) {
+  RECT part{};
+  SendMessageA(bar, SB_GETRECT, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(&part));
+  HDC dc = GetDC(bar);
+  int dark = 0;
+  for (int x = part.left; x < part.right; ++x)
+    for (int y = part.top; y < part.bottom; ++y) {
+      const COLORREF c = GetPixel(dc, x, y);
+      if (GetRValue(c) + GetGValue(c) + GetBValue(c) < 200) ++dark;
+    }
+  ReleaseDC(bar, dc);
+  return dark;
+}
+
+// A new panel text is drawn before SetText returns, nothing left pending, and drawn as
+// the bar's own paint draws it.
+TEST_F(Surroundings, APanelShowsItsNewTextAtOnceAsTheBarPaintsIt) {
+  const HWND bar = pad().StatusLine.hwnd();
+  Pump(50);
+  std::vector<int> drawn;
+  for (const char* text : {"Line 1  Col 1", "Line 88888  Col 88888", ""}) {
+    pad().StatusLine.SetText(kPanelCaret, text);
+    EXPECT_FALSE(GetUpdateRect(bar, nullptr, FALSE)) << text;
+    drawn.push_back(DarkPixelsOf(bar, kPanelCaret));
+    InvalidateRect(bar, nullptr, TRUE);
+    UpdateWindow(bar);
+    EXPECT_EQ(DarkPixelsOf(bar, kPanelCaret), drawn.back()) << text;
+    EXPECT_EQ(PanelText(kPanelCaret), text);
+  }
+  EXPECT_GT(drawn[1], drawn[0]);
+  EXPECT_GT(drawn[0], drawn[2]);
+}
+
 // The title puts the focus back into the text; whether it is there is known from the
 // control's own focus messages, through a new control window too.
 TEST_F(Surroundings, TheTextKnowsWhetherItHasTheFocus) {

@@ -2,12 +2,39 @@
 
 #include <commctrl.h>
 
+#include "win/platform/subclass.h"
+
 namespace varnock {
 
 bool StatusBar::Create(HWND parent, int id) {
   hwnd_ = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, parent,
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
-  return hwnd_ != nullptr;
+  return hwnd_ != nullptr && InstallSubclass(hwnd_, PaintProc, 1, reinterpret_cast<DWORD_PTR>(this));
+}
+
+namespace {
+
+// The bar's pending region drawn through a device context taken here, then validated.
+void PaintWithoutPaintCycle(HWND hwnd) {
+  HRGN pending = CreateRectRgn(0, 0, 0, 0);
+  if (GetUpdateRgn(hwnd, pending, FALSE) != NULLREGION) {
+    ValidateRgn(hwnd, pending);
+    HDC dc = GetDC(hwnd);
+    SelectClipRgn(dc, pending);
+    SendMessageA(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
+    ReleaseDC(hwnd, dc);
+  }
+  DeleteObject(pending);
+}
+
+}  // namespace
+
+LRESULT CALLBACK StatusBar::PaintProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
+  if (msg == WM_PAINT && wp == 0 && reinterpret_cast<StatusBar*>(data)->paintingNewText_) {
+    PaintWithoutPaintCycle(hwnd);
+    return 0;
+  }
+  return NextSubclassProc(hwnd, msg, wp, lp);
 }
 
 void StatusBar::SetPanels(std::vector<StatusPanel> panels) {
@@ -59,7 +86,9 @@ void StatusBar::ApplyText(int index) {
   if (p.bevel == Bevel::Raised) style = SBT_POPOUT;
   if (p.bevel == Bevel::None) style = SBT_NOBORDERS;
   const std::string shown = p.centred ? "\t" + p.text : p.text;
+  paintingNewText_ = true;  // the bar repaints the panel before SB_SETTEXT returns
   SendMessageA(hwnd_, SB_SETTEXTA, static_cast<WPARAM>(index) | style, reinterpret_cast<LPARAM>(shown.c_str()));
+  paintingNewText_ = false;
 }
 
 }  // namespace varnock

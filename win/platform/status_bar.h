@@ -1,5 +1,12 @@
 #pragma once
 // The status bar: fixed-width panels with a text, an alignment and a bevel.
+//
+// A new panel text is drawn at once into a device context of the bar's own rather than
+// through the bar's paint cycle: under Wine BeginPaint and EndPaint cost about half a
+// millisecond (EndPaint pushes the window's pixels to the display), which the caret panel
+// paid at every keystroke. What is drawn this way reaches the screen with the next paint
+// of any window of the program, or when it is idle. Other paints (uncovered, resized)
+// go the usual way.
 #include <windows.h>
 
 #include <string>
@@ -34,7 +41,9 @@ class StatusBar {
  private:
   void ApplyParts();
   void ApplyText(int index);
+  static LRESULT CALLBACK PaintProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data);
   HWND hwnd_ = nullptr;
+  bool paintingNewText_ = false;
   std::vector<StatusPanel> panels_;
 };
 
