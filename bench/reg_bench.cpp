@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "bench/bench_support.h"
+#include "core/inftools/reg_to_inf.h"
 #include "core/inftools/reg_profile.h"
 #include "win/app/application.h"
 #include "win/app/forms.h"
@@ -54,7 +55,7 @@ void Write(const std::string& path, const std::string& bytes) {
 }
 
 struct Timings {
-  std::vector<double> whole, withoutColour, build, readBack, plainLoad, colour;
+  std::vector<double> whole, withoutColour, build, translate, readBack, plainLoad, colour;
   std::size_t documentBytes = 0;
 };
 
@@ -106,6 +107,9 @@ int main() {
     start = Clock::now();
     const RegProfile profile = BuildRegProfile(reg);
     t.build.push_back(MillisecondsSince(start));
+    start = Clock::now();
+    TranslateRegProfileText(profile.text, options);
+    t.translate.push_back(MillisecondsSince(start));
     std::vector<InfLine> lines;
     start = Clock::now();
     TranslateThroughProfile(reg, profilePath, options, &lines);
@@ -126,6 +130,7 @@ int main() {
   Report("fImportReg, end to end (INF colouring)", t.whole);
   Report("fImportReg, colouring off", t.withoutColour);
   Report("  clean + profile layout (core)", t.build);
+  Report("  translation of the laid-out text (core)", t.translate);
   Report("  the same + file written, read back, translated", t.readBack);
   Report("yardstick: plain load of the document", t.plainLoad);
   Report("SetColour of the document", t.colour);

@@ -1,5 +1,7 @@
 #include "core/inftools/profile_reader.h"
 
+#include <unordered_map>
+
 #include "core/inftools/inf_text.h"
 
 namespace varnock {
@@ -92,24 +94,51 @@ std::vector<std::string> ProfileSectionNamesOf(const ParsedProfile& profile) {
   return names;
 }
 
-std::vector<std::pair<std::string, std::string>> ProfileSectionEntriesOf(const ParsedProfile& profile,
-                                                                         const std::string& section) {
+namespace {
+
+// A section read of `section`: its entries split back into (name, value).
+std::vector<std::pair<std::string, std::string>> EntriesRead(const ProfileFileSection& section) {
   std::vector<std::pair<std::string, std::string>> entries;
-  for (const ProfileFileSection& candidate : profile.sections) {
-    const std::string name = Visible(candidate.name);
-    if (name.empty() || !inftext::EqualsIgnoreCaseAscii(name, section)) continue;
-    for (const ProfileFileEntry& entry : candidate.entries) {
-      const std::string key = Visible(entry.name);
-      if ((key.empty() && !entry.hasValue) || (!key.empty() && key[0] == ';')) continue;
-      // The section read hands back "name=value"; the wrapper splits it at its first "=".
-      const std::string line = entry.hasValue ? key + "=" + Visible(entry.value) : key;
-      const std::size_t equals = line.find('=');
-      if (equals == std::string::npos) entries.emplace_back(TrimmedBlanks(line), std::string());
-      else entries.emplace_back(TrimmedBlanks(line.substr(0, equals)), TrimmedBlanks(line.substr(equals + 1)));
-    }
-    break;
+  for (const ProfileFileEntry& entry : section.entries) {
+    const std::string key = Visible(entry.name);
+    if ((key.empty() && !entry.hasValue) || (!key.empty() && key[0] == ';')) continue;
+    // The section read hands back "name=value"; the wrapper splits it at its first "=".
+    const std::string line = entry.hasValue ? key + "=" + Visible(entry.value) : key;
+    const std::size_t equals = line.find('=');
+    if (equals == std::string::npos) entries.emplace_back(TrimmedBlanks(line), std::string());
+    else entries.emplace_back(TrimmedBlanks(line.substr(0, equals)), TrimmedBlanks(line.substr(equals + 1)));
   }
   return entries;
+}
+
+std::string AsciiLower(std::string text) {
+  for (char& c : text)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return text;
+}
+
+}  // namespace
+
+std::vector<std::pair<std::string, std::string>> ProfileSectionEntriesOf(const ParsedProfile& profile,
+                                                                         const std::string& section) {
+  for (const ProfileFileSection& candidate : profile.sections) {
+    const std::string name = Visible(candidate.name);
+    if (!name.empty() && inftext::EqualsIgnoreCaseAscii(name, section)) return EntriesRead(candidate);
+  }
+  return {};
+}
+
+std::vector<ProfileSectionRead> ProfileSectionReads(const ParsedProfile& profile) {
+  // A read by name finds the first section of that name, whatever the case.
+  std::unordered_map<std::string, const ProfileFileSection*> firstByName;
+  std::vector<ProfileSectionRead> reads;
+  for (const ProfileFileSection& section : profile.sections) {
+    std::string name = Visible(section.name);
+    if (name.empty()) continue;
+    const ProfileFileSection* first = firstByName.emplace(AsciiLower(name), &section).first->second;
+    reads.push_back({std::move(name), EntriesRead(*first)});
+  }
+  return reads;
 }
 
 }  // namespace varnock

@@ -25,14 +25,12 @@ std::vector<InfLine> TranslateRegTextPortably(const std::string& regText, const 
 }
 
 std::vector<InfLine> TranslateRegProfileText(const std::string& profileText, const RegTranslateOptions& options) {
-  const ParsedProfile profile = ParseProfileText(profileText);
   std::vector<InfLine> lines;
-  for (const std::string& section : ProfileSectionNamesOf(profile)) {
+  for (ProfileSectionRead& section : ProfileSectionReads(ParseProfileText(profileText))) {
     std::vector<RegProfileEntry> entries;
-    for (auto& [key, value] : ProfileSectionEntriesOf(profile, section)) {
-      entries.push_back({std::move(key), std::move(value)});
-    }
-    for (InfLine& line : TranslateRegSection(section, entries, options)) lines.push_back(std::move(line));
+    entries.reserve(section.entries.size());
+    for (auto& [key, value] : section.entries) entries.push_back({std::move(key), std::move(value)});
+    for (InfLine& line : TranslateRegSection(section.name, entries, options)) lines.push_back(std::move(line));
   }
   return lines;
 }

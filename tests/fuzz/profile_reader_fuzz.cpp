@@ -18,7 +18,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::size_t lines = 1;
   for (const char c : text) lines += c == '\n' || c == '\r';
   FUZZ_CHECK(parsed.sections.size() <= lines + 1);
-  for (const std::string& name : ProfileSectionNamesOf(parsed)) {
+  const std::vector<std::string> names = ProfileSectionNamesOf(parsed);
+  // The one-pass reads are the reads by name, repeated and differently cased names too.
+  const std::vector<ProfileSectionRead> reads = ProfileSectionReads(parsed);
+  FUZZ_CHECK(reads.size() == names.size());
+  for (std::size_t i = 0; i < reads.size(); ++i)
+    FUZZ_CHECK(reads[i].name == names[i] && reads[i].entries == ProfileSectionEntriesOf(parsed, names[i]));
+  for (const std::string& name : names) {
     FUZZ_CHECK(!name.empty());
     FUZZ_CHECK(name.find('\0') == std::string::npos);
     FUZZ_CHECK(!fuzz::HasLineBreak(name));

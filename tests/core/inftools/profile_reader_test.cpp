@@ -45,6 +45,13 @@ TEST(ProfileReader, SplitsAsTheProfileFunctionsDo) {
     const ParsedProfile profile = ParseProfileText(c.text);
     EXPECT_EQ(ProfileSectionNamesOf(profile), c.names) << c.what;
     EXPECT_EQ(ProfileSectionEntriesOf(profile, c.section), c.entries) << c.what;
+    // The one-pass reads give what a read per listed name gives.
+    const std::vector<ProfileSectionRead> reads = ProfileSectionReads(profile);
+    ASSERT_EQ(reads.size(), c.names.size()) << c.what;
+    for (size_t i = 0; i < reads.size(); ++i) {
+      EXPECT_EQ(reads[i].name, c.names[i]) << c.what;
+      EXPECT_EQ(reads[i].entries, ProfileSectionEntriesOf(profile, c.names[i])) << c.what;
+    }
   }
 }
 
