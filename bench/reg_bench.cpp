@@ -55,13 +55,15 @@ void Write(const std::string& path, const std::string& bytes) {
 }
 
 struct Timings {
-  std::vector<double> whole, withoutColour, build, translate, readBack, plainLoad, colour;
+  std::vector<double> whole, withoutColour, build, translate, readBack, plainLoad, colour, colouredLoad;
   std::size_t documentBytes = 0;
 };
 
 void Report(const char* what, const std::vector<double>& times) {
-  std::printf("  %-40s median %8.1f ms  min %8.1f ms\n", what, Median(times),
+  std::printf("  %-40s median %8.1f ms  min %8.1f ms  [", what, Median(times),
               *std::min_element(times.begin(), times.end()));
+  for (double t : times) std::printf(" %.0f", t);
+  std::printf(" ]\n");
 }
 
 }  // namespace
@@ -86,7 +88,7 @@ int main() {
   Timings t;
   const RegTranslateOptions options;
   const std::string profilePath = TempRegProfilePath();
-  for (int run = 0; run < 5; ++run) {
+  for (int run = 0; run < 9; ++run) {
     pad.fColorINF();
     pad.Rich1.SetText("");
     Clock::time_point start = Clock::now();
@@ -123,6 +125,10 @@ int main() {
     start = Clock::now();
     pad.SetColour();
     t.colour.push_back(MillisecondsSince(start));
+    pad.Rich1.SetText("");
+    start = Clock::now();
+    pad.fLoadColouredText(document);
+    t.colouredLoad.push_back(MillisecondsSince(start));
     Pump();
   }
   std::printf("REG export: %zu bytes, %d values; document after the import: %zu bytes\n", reg.size(), values,
@@ -134,6 +140,7 @@ int main() {
   Report("  the same + file written, read back, translated", t.readBack);
   Report("yardstick: plain load of the document", t.plainLoad);
   Report("SetColour of the document", t.colour);
+  Report("coloured load of the document (empty before)", t.colouredLoad);
   pad.Rich1.SetModified(false);
   return 0;
 }

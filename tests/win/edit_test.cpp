@@ -158,7 +158,10 @@ COLORREF ColourAt(RichEdit& rich, long position) {
 TEST_F(EditLines, TheRecolouringSeesTheNewLines) {
   // The whole text selected: the lines replaced stop before the final break, so the
   // selection moves before the replacement, and that move must not recolour yet.
-  const std::string text = "x=1\r\n[a]\r\n";
+  // Over 200 rows, so that replacing the text makes a new control window.
+  std::string rest;
+  for (int i = 0; i < 200; ++i) rest += "z=1\r\n";
+  const std::string text = "x=1\r\n[a]\r\n" + rest;
   pad().saveDialogFileName = TestFolder() + "sorted.inf";  // an INF document is coloured
   Load(text);
   pad().SetColour();
@@ -169,7 +172,7 @@ TEST_F(EditLines, TheRecolouringSeesTheNewLines) {
   pad().Rich1.Select(0, static_cast<long>(text.size()));
   const HWND replaced = pad().Rich1.hwnd();
   Click("EditSort1");
-  ASSERT_EQ(Text(), "[a]\r\nx=1\r\n");
+  ASSERT_EQ(Text(), "[a]\r\nx=1\r\n" + rest);
   EXPECT_FALSE(pad().recolourPending);
   EXPECT_EQ(ColourAt(pad().Rich1, 0), section);
   EXPECT_EQ(ColourAt(pad().Rich1, 5), entry);
@@ -181,7 +184,7 @@ TEST_F(EditLines, TheRecolouringSeesTheNewLines) {
   // A character the system had already addressed to it reaches the new control.
   pad().Rich1.Select(0, 0);
   SendMessageA(replaced, WM_CHAR, 'z', 0x00000001);
-  EXPECT_EQ(Text(), "z[a]\r\nx=1\r\n");
+  EXPECT_EQ(Text(), "z[a]\r\nx=1\r\n" + rest);
   Pump(50);
   EXPECT_FALSE(IsWindow(replaced));
   EXPECT_EQ(FindWindowExA(pad().hwnd(), nullptr, "RICHEDIT", nullptr), pad().Rich1.hwnd());

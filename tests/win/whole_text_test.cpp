@@ -59,6 +59,21 @@ std::string DefaultFace(HWND rich) {
   return format.szFaceName;
 }
 
+// Emptying a long text is what costs under Wine: only a text of more than 200 rows is
+// dropped with its window; a short one is deleted in place.
+TEST_F(WholeText, OnlyALongTextIsDroppedWithItsWindow) {
+  RichEdit& rich = pad().Rich1;
+  for (const int lines : {2, 200, 201, 1000}) {
+    std::string text;
+    for (int i = 0; i < lines; ++i) text += "k=v\r\n";
+    rich.SetText(text.substr(0, text.size() - 2));  // exactly `lines` rows
+    const HWND before = rich.hwnd();
+    rich.Clear();
+    EXPECT_EQ(rich.hwnd() != before, lines > 200) << lines;
+    EXPECT_EQ(rich.TextLength(), 0) << lines;
+  }
+}
+
 TEST_F(WholeText, ANewControlWindowKeepsTheSetUp) {
   RichEdit& rich = pad().Rich1;
   Click("EditWrapItem");

@@ -33,8 +33,8 @@ class RichEdit {
   std::string Text() const;
   // Replaces the whole text; the undo history is emptied.
   void SetText(const std::string& text);
-  // Empties the control, undo history included. A full control is replaced by a new,
-  // empty window with the same set-up (see Renew).
+  // Empties the control, undo history included. A control of more than 200 rows is
+  // replaced by a new, empty window with the same set-up (see Renew).
   void Clear();
   long TextLength() const;
   std::string SelectedText() const;
