@@ -21,6 +21,7 @@
 #include "win/app/application.h"
 #include "win/app/forms.h"
 #include "win/colour/colour_paint.h"
+#include "win/colour/escape_key.h"
 #include "win/platform/prompter.h"
 #include "win/platform/rich_format.h"
 
@@ -250,6 +251,15 @@ int main() {
   auto plain = [&] { pad.Rich1.SetText(text); };
   auto coloured = [&] { pad.fLoadColouredText(text); };
 
+  {
+    // The rules alone, and with the Esc poll the whole pass makes at every line.
+    const double start = NowMs();
+    ColourWholeText(text, DocKind::Inf, LongLineMarkerText());
+    const double polled = NowMs();
+    ColourWholeText(text, DocKind::Inf, LongLineMarkerText(), EscapePressed);
+    printf("Rules of the whole document %.2f ms, with the Esc poll at every line %.2f ms\n", polled - start,
+           NowMs() - polled);
+  }
   printf("Whole document               wall (processor)  x plain load into the empty control\n");
   const Figure yardstick = Time(5, pad, empty, plain);
   Report("plain load into the empty control (yardstick)", yardstick, yardstick);

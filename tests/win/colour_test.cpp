@@ -124,6 +124,32 @@ TEST_F(ColourPasses, EscLeavesTheTextBlackAndWhiteAndTheNextPassColoursAgain) {
   EXPECT_EQ(Letters(0, 9), "SSSSSSSSS");
 }
 
+void SendEscape(DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = VK_ESCAPE;
+  input.ki.dwFlags = flags;
+  SendInput(1, &input, sizeof input);
+}
+
+// The keyboard is asked only every few milliseconds: an Esc pressed and let go between
+// two asks still cancels, and one from before the pass does not.
+TEST_F(ColourPasses, AnEscapeTappedBetweenTwoAsksIsNotMissed) {
+  SendEscape(0);
+  SendEscape(KEYEVENTF_KEYUP);
+  Pump(20);
+  ForgetEarlierEscape();
+  EXPECT_FALSE(EscapePressed());
+  Sleep(20);
+  EXPECT_FALSE(EscapePressed());  // asked: nothing since
+  SendEscape(0);
+  SendEscape(KEYEVENTF_KEYUP);
+  Pump(20);
+  bool seen = false;
+  for (int i = 0; i < 100 && !seen; ++i, Sleep(1)) seen = EscapePressed();
+  EXPECT_TRUE(seen);
+}
+
 TEST_F(ColourPasses, KeystrokePassColoursOneLineAndTypingStartsInTheTextColour) {
   pad().SetBW();
   pad().Rich1.Select(9, 0);  // after "[Version]": new typing would take the section colour

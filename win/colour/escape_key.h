@@ -1,6 +1,8 @@
 #pragma once
 // Esc cancels a whole-document colouring pass. The pass processes no messages, so the
-// key is polled (asynchronous key state) once per line.
+// key is polled once per line; the system is asked (asynchronous key state, a
+// microsecond or more under Wine, where it was most of the rules' time) at most every
+// few milliseconds, and remembers a press until asked, so none is missed.
 #include <functional>
 
 namespace varnock {
