@@ -79,6 +79,26 @@ TEST_F(Surroundings, APanelShowsItsNewTextAtOnceAsTheBarPaintsIt) {
   EXPECT_GT(drawn[0], drawn[2]);
 }
 
+// The bar draws texts it does not hold: every way of reading them still gives them,
+// with the panel's bevel as the type.
+TEST_F(Surroundings, PanelTextsReadBackEveryWay) {
+  const HWND bar = pad().StatusLine.hwnd();
+  pad().StatusLine.SetText(kPanelHint, "Caf\xE9 ready");
+  pad().StatusLine.SetBevel(kPanelInsert, Bevel::Raised);
+  wchar_t wide[64] = L"";
+  const LRESULT got = SendMessageW(bar, SB_GETTEXTW, kPanelHint, reinterpret_cast<LPARAM>(wide));
+  EXPECT_EQ(std::wstring(wide), L"Caf\u00E9 ready");
+  EXPECT_EQ(got, MAKELRESULT(10, 0));
+  EXPECT_EQ(SendMessageW(bar, SB_GETTEXTLENGTHW, kPanelInsert, 0), MAKELRESULT(4, SBT_POPOUT));
+  EXPECT_EQ(SendMessageA(bar, SB_GETTEXTLENGTHA, kPanelInsert, 0), MAKELRESULT(4, SBT_POPOUT));
+  char narrow[64] = "";
+  EXPECT_EQ(GetWindowTextA(bar, narrow, sizeof narrow), 10);  // the first panel's
+  EXPECT_STREQ(narrow, "Caf\xE9 ready");
+  EXPECT_EQ(GetWindowTextW(bar, wide, 4), 3);  // cut to the room given
+  EXPECT_EQ(std::wstring(wide), L"Caf");
+  EXPECT_EQ(GetWindowTextLengthW(bar), 10);
+}
+
 // The title puts the focus back into the text; whether it is there is known from the
 // control's own focus messages, through a new control window too.
 TEST_F(Surroundings, TheTextKnowsWhetherItHasTheFocus) {

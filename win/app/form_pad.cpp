@@ -130,6 +130,9 @@ LRESULT TFormPad::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_MENUSELECT: OnMenuSelect(wp, lp); return 0;
     case WM_INITMENUPOPUP: OnInitMenuPopup(reinterpret_cast<HMENU>(wp)); return 0;
     case WM_NOTIFY: return OnNotify(reinterpret_cast<NMHDR*>(lp));
+    case WM_DRAWITEM:
+      if (StatusLine.DrawPanel(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp))) return TRUE;
+      break;
     case WM_ACTIVATEAPP:
       if (wp) AppActivate();
       return 0;

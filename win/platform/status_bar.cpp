@@ -2,6 +2,10 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <cstring>
+
+#include "win/platform/code_page.h"
 #include "win/platform/subclass.h"
 
 namespace varnock {
@@ -9,36 +13,12 @@ namespace varnock {
 bool StatusBar::Create(HWND parent, int id) {
   hwnd_ = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, parent,
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
-  return hwnd_ != nullptr && InstallSubclass(hwnd_, PaintProc, 1, reinterpret_cast<DWORD_PTR>(this));
-}
-
-namespace {
-
-// The bar's pending region drawn through a device context taken here, then validated.
-void PaintWithoutPaintCycle(HWND hwnd) {
-  HRGN pending = CreateRectRgn(0, 0, 0, 0);
-  if (GetUpdateRgn(hwnd, pending, FALSE) != NULLREGION) {
-    ValidateRgn(hwnd, pending);
-    HDC dc = GetDC(hwnd);
-    SelectClipRgn(dc, pending);
-    SendMessageA(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
-    ReleaseDC(hwnd, dc);
-  }
-  DeleteObject(pending);
-}
-
-}  // namespace
-
-LRESULT CALLBACK StatusBar::PaintProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
-  if (msg == WM_PAINT && wp == 0 && reinterpret_cast<StatusBar*>(data)->paintingNewText_) {
-    PaintWithoutPaintCycle(hwnd);
-    return 0;
-  }
-  return NextSubclassProc(hwnd, msg, wp, lp);
+  return hwnd_ != nullptr && InstallSubclass(hwnd_, TextReadProc, 1, reinterpret_cast<DWORD_PTR>(this));
 }
 
 void StatusBar::SetPanels(std::vector<StatusPanel> panels) {
   panels_ = std::move(panels);
+  appliedStyles_.assign(panels_.size(), -1);
   ApplyParts();
   for (int i = 0; i < Count(); ++i) ApplyText(i);
 }
@@ -80,15 +60,99 @@ void StatusBar::ApplyParts() {
   SendMessageA(hwnd_, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
 }
 
-void StatusBar::ApplyText(int index) {
+std::string StatusBar::Shown(int index) const {
   const StatusPanel& p = panels_.at(static_cast<size_t>(index));
-  WPARAM style = 0;
-  if (p.bevel == Bevel::Raised) style = SBT_POPOUT;
-  if (p.bevel == Bevel::None) style = SBT_NOBORDERS;
-  const std::string shown = p.centred ? "\t" + p.text : p.text;
-  paintingNewText_ = true;  // the bar repaints the panel before SB_SETTEXT returns
-  SendMessageA(hwnd_, SB_SETTEXTA, static_cast<WPARAM>(index) | style, reinterpret_cast<LPARAM>(shown.c_str()));
-  paintingNewText_ = false;
+  return p.centred ? "\t" + p.text : p.text;  // the bar centres what follows a tab
+}
+
+WORD StatusBar::Style(int index) const {
+  switch (panels_.at(static_cast<size_t>(index)).bevel) {
+    case Bevel::Raised: return SBT_POPOUT;
+    case Bevel::None: return SBT_NOBORDERS;
+    case Bevel::Lowered: break;
+  }
+  return 0;
+}
+
+void StatusBar::ApplyText(int index) {
+  int& applied = appliedStyles_.at(static_cast<size_t>(index));
+  if (applied != Style(index)) {
+    applied = Style(index);
+    SendMessageA(hwnd_, SB_SETTEXTA, static_cast<WPARAM>(index) | static_cast<WPARAM>(applied) | SBT_OWNERDRAW,
+                 static_cast<LPARAM>(index));
+  }
+  RepaintPanel(index);
+}
+
+// The panel's frame and background by the bar, its text by DrawPanel, into a device
+// context of its own: no paint cycle.
+void StatusBar::RepaintPanel(int index) const {
+  RECT part{};
+  if (!IsWindowVisible(hwnd_) ||
+      !SendMessageA(hwnd_, SB_GETRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&part)))
+    return;
+  HDC dc = GetDC(hwnd_);
+  IntersectClipRect(dc, part.left, part.top, part.right, part.bottom);
+  SendMessageA(hwnd_, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  ReleaseDC(hwnd_, dc);
+}
+
+bool StatusBar::DrawPanel(const DRAWITEMSTRUCT& item) const {
+  if (item.hwndItem != hwnd_ || item.itemID >= panels_.size()) return false;
+  RECT inside = item.rcItem;
+  // What the bar itself draws for a text of its own.
+  DrawStatusTextA(item.hDC, &inside, Shown(static_cast<int>(item.itemID)).c_str(), SBT_NOBORDERS);
+  return true;
+}
+
+namespace {
+
+template <typename Char>
+LRESULT CopyText(const std::basic_string<Char>& text, Char* buffer, size_t room) {
+  if (!buffer || room == 0) return 0;
+  const size_t n = std::min(text.size(), room - 1);
+  std::memcpy(buffer, text.data(), n * sizeof(Char));
+  buffer[n] = 0;
+  return static_cast<LRESULT>(n);
+}
+
+std::u16string Wide(const std::string& text) {
+  std::u16string wide;
+  WideFromAnsi(text, &wide);
+  return wide;
+}
+
+}  // namespace
+
+// The text reads the bar would answer from texts it no longer holds.
+bool StatusBar::AnswerTextRead(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) const {
+  const bool byPanel = msg == SB_GETTEXTA || msg == SB_GETTEXTW || msg == SB_GETTEXTLENGTHA || msg == SB_GETTEXTLENGTHW;
+  const bool whole = msg == WM_GETTEXT || msg == WM_GETTEXTLENGTH;
+  if ((!byPanel && !whole) || panels_.empty()) return false;
+  const int index = byPanel ? static_cast<int>(LOWORD(wp)) : 0;
+  if (index >= Count()) return false;
+  const std::string shown = Shown(index);
+  switch (msg) {
+    case SB_GETTEXTA:  // the caller sized the buffer by SB_GETTEXTLENGTH, as with the bar's own texts
+      if (lp) std::memcpy(reinterpret_cast<char*>(lp), shown.c_str(), shown.size() + 1);
+      break;
+    case SB_GETTEXTW: {
+      const std::u16string wide = Wide(shown);
+      if (lp) std::memcpy(reinterpret_cast<char16_t*>(lp), wide.c_str(), (wide.size() + 1) * sizeof(char16_t));
+      *result = MAKELRESULT(wide.size(), Style(index));
+      return true;
+    }
+    case SB_GETTEXTLENGTHW: *result = MAKELRESULT(Wide(shown).size(), Style(index)); return true;
+    case WM_GETTEXT: *result = CopyText(Wide(shown), reinterpret_cast<char16_t*>(lp), wp); return true;
+    case WM_GETTEXTLENGTH: *result = static_cast<LRESULT>(Wide(shown).size()); return true;
+  }
+  *result = MAKELRESULT(shown.size(), Style(index));
+  return true;
+}
+
+LRESULT CALLBACK StatusBar::TextReadProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
+  if (LRESULT result = 0; reinterpret_cast<const StatusBar*>(data)->AnswerTextRead(msg, wp, lp, &result)) return result;
+  return NextSubclassProc(hwnd, msg, wp, lp);
 }
 
 }  // namespace varnock

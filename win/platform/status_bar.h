@@ -1,12 +1,15 @@
 #pragma once
 // The status bar: fixed-width panels with a text, an alignment and a bevel.
 //
-// A new panel text is drawn at once into a device context of the bar's own rather than
-// through the bar's paint cycle: under Wine BeginPaint and EndPaint cost about half a
-// millisecond (EndPaint pushes the window's pixels to the display), which the caret panel
-// paid at every keystroke. What is drawn this way reaches the screen with the next paint
-// of any window of the program, or when it is idle. Other paints (uncovered, resized)
-// go the usual way.
+// The bar keeps its texts here and draws them through its parent's WM_DRAWITEM (every
+// panel is owner-drawn, with the same call the bar makes for a text of its own), so that
+// a new text is drawn at once: the bar paints the panel's frame and background into a
+// device context taken here (WM_PRINTCLIENT) and the text goes on top. Under Wine the
+// bar's own way, a paint cycle per new text (invalidated and updated, regions asked of
+// the server, EndPaint), cost about half a millisecond, which the caret panel paid at
+// every keystroke. The bar's other paints (uncovered, resized) go the usual way, and
+// its text reads (SB_GETTEXT and its kin, WM_GETTEXT) are answered from here, so readers
+// such as accessibility tools see the texts as before.
 #include <windows.h>
 
 #include <string>
@@ -33,6 +36,8 @@ class StatusBar {
   int Count() const { return static_cast<int>(panels_.size()); }
   void SetText(int index, const std::string& text);
   void SetBevel(int index, Bevel bevel);
+  // For the parent's WM_DRAWITEM: false when the item is not one of this bar's panels.
+  bool DrawPanel(const DRAWITEMSTRUCT& item) const;
   void SetWidth(int index, int width);
   int Height() const;
   // Lets the bar follow its parent's new size.
@@ -41,10 +46,14 @@ class StatusBar {
  private:
   void ApplyParts();
   void ApplyText(int index);
-  static LRESULT CALLBACK PaintProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data);
+  void RepaintPanel(int index) const;
+  std::string Shown(int index) const;
+  WORD Style(int index) const;
+  bool AnswerTextRead(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) const;
+  static LRESULT CALLBACK TextReadProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data);
   HWND hwnd_ = nullptr;
-  bool paintingNewText_ = false;
   std::vector<StatusPanel> panels_;
+  std::vector<int> appliedStyles_;  // what the bar was last told of each panel (-1: nothing)
 };
 
 }  // namespace varnock
