@@ -261,21 +261,21 @@ int main() {
            NowMs() - polled);
   }
   printf("Whole document               wall (processor)  x plain load into the empty control\n");
-  const Figure yardstick = Time(5, pad, empty, plain);
+  const Figure yardstick = Time(9, pad, empty, plain);
   Report("plain load into the empty control (yardstick)", yardstick, yardstick);
-  Report("coloured load into the empty control", Time(5, pad, empty, coloured), yardstick);
-  Report("plain load over the loaded text", Time(5, pad, plain, plain), yardstick);
-  Report("coloured load over the loaded text", Time(5, pad, plain, coloured), yardstick);
-  Report("SetColour of the loaded text (Refresh)", Time(5, pad, plain, [&] { pad.SetColour(); }), yardstick);
+  Report("coloured load into the empty control", Time(9, pad, empty, coloured), yardstick);
+  Report("plain load over the loaded text", Time(9, pad, plain, plain), yardstick);
+  Report("coloured load over the loaded text", Time(9, pad, plain, coloured), yardstick);
+  Report("SetColour of the loaded text (Refresh)", Time(9, pad, plain, [&] { pad.SetColour(); }), yardstick);
   Report("plain load, then SetColour (from empty)",
-         Time(5, pad, empty,
+         Time(9, pad, empty,
               [&] {
                 plain();
                 pad.SetColour();
               }),
          yardstick);
-  Report("SetBW of the coloured text", Time(5, pad, coloured, [&] { pad.SetBW(); }), yardstick);
-  Report("clearing the loaded text", Time(5, pad, plain, empty), yardstick);
+  Report("SetBW of the coloured text", Time(9, pad, coloured, [&] { pad.SetBW(); }), yardstick);
+  Report("clearing the loaded text", Time(9, pad, plain, empty), yardstick);
   coloured();
   printf("  bytes unchanged by the coloured load: %s\n", pad.Rich1.Text() == text ? "yes" : "NO");
 

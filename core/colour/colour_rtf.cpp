@@ -1,5 +1,7 @@
 #include "core/colour/colour_rtf.h"
 
+#include <algorithm>
+
 #include "core/colour/text_colouring.h"
 #include "core/colour/text_lines.h"
 
@@ -57,6 +59,22 @@ void AppendEscaped(std::string& out, unsigned char b, const std::vector<char16_t
   }
 }
 
+bool NeedsEscape(unsigned char b) { return b < 0x20 || b >= 0x80 || b == '\\' || b == '{' || b == '}'; }
+
+// Bytes [from, from + count) of `text`: plain ones copied in stretches.
+void AppendEscapedBytes(std::string& out, const std::string& text, std::size_t from, std::size_t count,
+                        const std::vector<char16_t>* highBytes) {
+  const std::size_t end = from + count;
+  while (from < end) {
+    std::size_t plain = from;
+    while (plain < end && !NeedsEscape(static_cast<unsigned char>(text[plain]))) ++plain;
+    out.append(text, from, plain - from);
+    if (plain == end) break;
+    AppendEscaped(out, static_cast<unsigned char>(text[plain]), highBytes);
+    from = plain + 1;
+  }
+}
+
 std::string Header(const RtfColours& colours, const FontSpec& font) {
   std::string out = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fnil\\fcharset";
   out += std::to_string(font.charset & 0xFF) + ' ';
@@ -88,16 +106,23 @@ std::string BuildColourRtf(const std::string& text, const std::vector<ColourRang
   for (std::size_t li = 0; li < lines.size(); ++li) {
     const TextLineSpan& line = lines[li];
     if (li > 0) out += "\\par ";
-    for (std::size_t i = 0; i < line.length; ++i) {
+    // The line in stretches of one colour: up to the end of the run it is in, or up to
+    // the next run's start.
+    for (std::size_t i = 0; i < line.length;) {
       const std::size_t pos = line.offset + i;
       while (run < runs.size() && runs[run].end() <= pos) ++run;
       const bool inRun = run < runs.size() && runs[run].start <= pos;
       const int wanted = inRun ? ColourIndex(runs[run].role) : 1;
+      std::size_t until = line.length;
+      if (run < runs.size()) until = std::min(until, (inRun ? runs[run].end() : runs[run].start) - line.offset);
       if (wanted != current) {
-        out += "\\cf" + std::to_string(wanted) + ' ';
+        out += "\\cf";
+        out += static_cast<char>('0' + wanted);  // the colour table has five entries
+        out += ' ';
         current = wanted;
       }
-      AppendEscaped(out, static_cast<unsigned char>(text[line.byteStart + i]), highBytes);
+      AppendEscapedBytes(out, text, line.byteStart + i, until - i, highBytes);
+      i = until;
     }
   }
   // The reader takes a \par that ends the stream for the mark that ends the
@@ -109,8 +134,9 @@ std::string BuildColourRtf(const std::string& text, const std::vector<ColourRang
 }
 
 bool HasLoneLineBreak(const std::string& text) {
-  for (const TextLineSpan& line : LocateTextLines(text)) {
-    if (line.breakLength == 1) return true;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\n') return true;  // an LF after a CR went with it below
+    if (text[i] == '\r' && (i + 1 == text.size() || text[++i] != '\n')) return true;
   }
   return false;
 }

@@ -1,5 +1,7 @@
 #include "core/colour/colour_rtf.h"
 
+#include "core/colour/text_lines.h"
+
 #include <gtest/gtest.h>
 
 namespace varnock {
@@ -76,6 +78,18 @@ TEST(RtfTest, LoneBreaksAreTold) {
   EXPECT_FALSE(HasLoneLineBreak("a\r\nb\r\n"));
   EXPECT_TRUE(HasLoneLineBreak("a\r\nb\nc"));
   EXPECT_TRUE(HasLoneLineBreak("a\rb"));
+  // Every text of up to six of "a", CR and LF: a lone break exactly where the line
+  // splitter finds a one-byte break.
+  const char alphabet[] = {'a', '\r', '\n'};
+  std::vector<std::string> texts{""};
+  for (size_t at = 0; at < texts.size(); ++at)
+    if (texts[at].size() < 6)
+      for (char c : alphabet) texts.push_back(texts[at] + c);
+  for (const std::string& text : texts) {
+    bool lone = false;
+    for (const TextLineSpan& line : LocateTextLines(text)) lone = lone || line.breakLength == 1;
+    EXPECT_EQ(HasLoneLineBreak(text), lone) << testing::PrintToString(text);
+  }
 }
 
 }  // namespace
