@@ -106,8 +106,9 @@ LineColouring ColourLine(const std::string& line, std::size_t lineOffset, DocKin
     out.markerOffset = lineOffset;
     shift = out.marker.size();
   }
-  out.line = out.marker + line;
+  if (out.overLong) out.line = out.marker + line;
 
+  out.ranges.reserve(4);  // the whole line, and mostly a key, a header or a comment
   RangeSink whole(out.ranges, lineOffset);
   whole.Add(0, out.line.size(), ColourRole::Text);
   RangeSink original(out.ranges, lineOffset + shift);

@@ -14,6 +14,7 @@ TextColouring ColourWholeText(const std::string& text, DocKind kind, const std::
   out.ranges.reserve(lines.size() * 3);
   std::size_t inserted = 0;  // bytes of markers inserted before the current line
   std::size_t offset = 0;    // the current line's offset in the fixed text
+  std::string lineText;      // one buffer for every line
   for (std::size_t i = 0; i < lines.size(); ++i) {
     if (cancelled && cancelled()) {
       out.cancelled = true;
@@ -21,8 +22,8 @@ TextColouring ColourWholeText(const std::string& text, DocKind kind, const std::
       break;
     }
     const TextLineSpan& span = lines[i];
-    LineColouring line = ColourLine(text.substr(span.byteStart, span.length), offset, kind,
-                                    EntryDelimiters::WholeDocument, longLineMarker);
+    lineText.assign(text, span.byteStart, span.length);
+    LineColouring line = ColourLine(lineText, offset, kind, EntryDelimiters::WholeDocument, longLineMarker);
     if (line.overLong) {
       out.text.insert(span.byteStart + inserted, line.marker);
       inserted += line.marker.size();
