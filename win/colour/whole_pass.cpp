@@ -38,6 +38,12 @@ std::vector<size_t> MarkerOffsets(const TextColouring& colouring) {
   return offsets;
 }
 
+// A selection request costs the control a caret update even when nothing moves.
+void SelectUnlessThere(RichEdit& rich, long start, long length) {
+  const RichSelection now = SelectionOf(rich);
+  if (now.start != start || now.length != length) rich.Select(start, length);
+}
+
 void TellOverLongLines(TFormPad& pad, const TextColouring& colouring) {
   for (size_t i = 0; i < colouring.fixes.size(); ++i)
     ShowMessage(pad.hwnd(), fMessage("REG_512_WARN"), MB_OK | MB_ICONERROR);
@@ -56,7 +62,7 @@ void LoadColoured(TFormPad& pad, const std::string& text, DocKind kind) {
     QuietNotifications quiet(rich);
     const UserView view{rich.Modified(), rich.SelStart(), rich.SelLength(), FirstVisibleLine(rich)};
     HCURSOR cursor = SetCursor(LoadCursor(nullptr, IDC_WAIT));
-    rich.Select(0, 0);
+    SelectUnlessThere(rich, 0, 0);
     rich.EmptyUndo();
 
     ForgetEarlierEscape();
@@ -66,11 +72,11 @@ void LoadColoured(TFormPad& pad, const std::string& text, DocKind kind) {
     // Cancelled: the text (with the markers inserted so far) in the text colour only.
     LoadColouredText(pad, colouring.text, colouring.ranges);
 
-    rich.Select(0, 0);
+    SelectUnlessThere(rich, 0, 0);
     SetCursor(cursor);
     const TextSelection selection = SelectionAfterMarkers(
         {static_cast<size_t>(view.start), static_cast<size_t>(view.length)}, MarkerOffsets(colouring), marker.size());
-    rich.Select(static_cast<long>(selection.start), static_cast<long>(selection.length));
+    SelectUnlessThere(rich, static_cast<long>(selection.start), static_cast<long>(selection.length));
     ScrollToFirstLine(rich, view.topLine);
     rich.SetModified(view.modified);
     pad.StatusLine.SetText(kPanelHint, "");
