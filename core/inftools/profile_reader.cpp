@@ -111,12 +111,6 @@ std::vector<std::pair<std::string, std::string>> EntriesRead(const ProfileFileSe
   return entries;
 }
 
-std::string AsciiLower(std::string text) {
-  for (char& c : text)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return text;
-}
-
 }  // namespace
 
 std::vector<std::pair<std::string, std::string>> ProfileSectionEntriesOf(const ParsedProfile& profile,
@@ -135,7 +129,7 @@ std::vector<ProfileSectionRead> ProfileSectionReads(const ParsedProfile& profile
   for (const ProfileFileSection& section : profile.sections) {
     std::string name = Visible(section.name);
     if (name.empty()) continue;
-    const ProfileFileSection* first = firstByName.emplace(AsciiLower(name), &section).first->second;
+    const ProfileFileSection* first = firstByName.emplace(inftext::UpperAscii(name), &section).first->second;
     reads.push_back({std::move(name), EntriesRead(*first)});
   }
   return reads;

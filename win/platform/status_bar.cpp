@@ -107,13 +107,16 @@ bool StatusBar::DrawPanel(const DRAWITEMSTRUCT& item) const {
 
 namespace {
 
+// Copies `text` and its terminator; `room` (in characters) cuts it, 0 meaning the caller
+// sized the buffer beforehand (SB_GETTEXT, as with the bar's own texts).
 template <typename Char>
-LRESULT CopyText(const std::basic_string<Char>& text, Char* buffer, size_t room) {
-  if (!buffer || room == 0) return 0;
-  const size_t n = std::min(text.size(), room - 1);
-  std::memcpy(buffer, text.data(), n * sizeof(Char));
-  buffer[n] = 0;
-  return static_cast<LRESULT>(n);
+size_t CopyText(const std::basic_string<Char>& text, LPARAM buffer, size_t room = 0) {
+  const size_t n = room == 0 ? text.size() : std::min(text.size(), room - 1);
+  if (buffer) {
+    std::memcpy(reinterpret_cast<Char*>(buffer), text.data(), n * sizeof(Char));
+    reinterpret_cast<Char*>(buffer)[n] = 0;
+  }
+  return n;
 }
 
 std::u16string Wide(const std::string& text) {
@@ -124,29 +127,23 @@ std::u16string Wide(const std::string& text) {
 
 }  // namespace
 
-// The text reads the bar would answer from texts it no longer holds.
+// The text reads the bar would answer from texts it no longer holds: by panel (length
+// and bevel), or the window's text, which is the first panel's.
 bool StatusBar::AnswerTextRead(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) const {
   const bool byPanel = msg == SB_GETTEXTA || msg == SB_GETTEXTW || msg == SB_GETTEXTLENGTHA || msg == SB_GETTEXTLENGTHW;
   const bool whole = msg == WM_GETTEXT || msg == WM_GETTEXTLENGTH;
-  if ((!byPanel && !whole) || panels_.empty()) return false;
   const int index = byPanel ? static_cast<int>(LOWORD(wp)) : 0;
-  if (index >= Count()) return false;
+  if ((!byPanel && !whole) || index >= Count()) return false;
   const std::string shown = Shown(index);
+  const auto panel = [&](size_t length) { return static_cast<LRESULT>(MAKELONG(length, Style(index))); };
   switch (msg) {
-    case SB_GETTEXTA:  // the caller sized the buffer by SB_GETTEXTLENGTH, as with the bar's own texts
-      if (lp) std::memcpy(reinterpret_cast<char*>(lp), shown.c_str(), shown.size() + 1);
-      break;
-    case SB_GETTEXTW: {
-      const std::u16string wide = Wide(shown);
-      if (lp) std::memcpy(reinterpret_cast<char16_t*>(lp), wide.c_str(), (wide.size() + 1) * sizeof(char16_t));
-      *result = MAKELRESULT(wide.size(), Style(index));
-      return true;
-    }
-    case SB_GETTEXTLENGTHW: *result = MAKELRESULT(Wide(shown).size(), Style(index)); return true;
-    case WM_GETTEXT: *result = CopyText(Wide(shown), reinterpret_cast<char16_t*>(lp), wp); return true;
-    case WM_GETTEXTLENGTH: *result = static_cast<LRESULT>(Wide(shown).size()); return true;
+    case SB_GETTEXTA: *result = panel(CopyText(shown, lp)); break;
+    case SB_GETTEXTW: *result = panel(CopyText(Wide(shown), lp)); break;
+    case SB_GETTEXTLENGTHA: *result = panel(shown.size()); break;
+    case SB_GETTEXTLENGTHW: *result = panel(Wide(shown).size()); break;
+    case WM_GETTEXT: *result = static_cast<LRESULT>(wp == 0 ? 0 : CopyText(Wide(shown), lp, wp)); break;
+    case WM_GETTEXTLENGTH: *result = static_cast<LRESULT>(Wide(shown).size()); break;
   }
-  *result = MAKELRESULT(shown.size(), Style(index));
   return true;
 }
 
