@@ -141,4 +141,16 @@ bool HasLoneLineBreak(const std::string& text) {
   return false;
 }
 
+bool IsPrintableAsciiWithCrLf(const std::string& text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const unsigned char b = static_cast<unsigned char>(text[i]);
+    if (b == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+      ++i;
+    } else if ((b < 0x20 || b > 0x7E) && b != '\t') {
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace varnock

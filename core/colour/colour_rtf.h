@@ -38,4 +38,10 @@ std::string BuildColourRtf(const std::string& text, const std::vector<ColourRang
 // True when some line break of `text` is a CR or LF alone rather than CR LF.
 bool HasLoneLineBreak(const std::string& text);
 
+// True when every byte of `text` is printable ASCII, a tab, or part of a CR LF pair.
+// Such a text goes into the stream byte for byte but for "\", "{", "}", tabs and
+// breaks, each one known escape, and nothing in it depends on a code page: the control
+// can read it back shorter (a stop or its limit), not otherwise, so its length tells.
+bool IsPrintableAsciiWithCrLf(const std::string& text);
+
 }  // namespace varnock

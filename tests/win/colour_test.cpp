@@ -2,8 +2,12 @@
 // characters, title, status, menu) and what colouring must never touch (the text, the
 // modified flag, the selection).
 #include <functional>
+#include <iterator>
+#include <random>
 
+#include "core/colour/colour_rtf.h"
 #include "core/colour/doc_kind.h"
+#include "core/colour/text_colouring.h"
 #include "tests/win/colour_test_support.h"
 #include "win/platform/rich_format.h"
 #include "win/colour/colour_paint.h"
@@ -279,6 +283,23 @@ TEST_F(ColourPasses, TextGoesInAsOneStreamAndComesBackByteForByte) {
     EXPECT_EQ(Letters(0, 7), "SSS.EE.");
   }
   pad().Rich1.SetCodePage(CP_ACP);
+}
+
+// Printable ASCII with CR LF breaks is told by its length after the stream, not read
+// back: on generated texts (RTF's own words and braces among them, empty lines, a last
+// line with and without a break) the whole text still comes back.
+TEST_F(ColourPasses, AStreamToldByItsLengthStillComesBackWhole) {
+  const char* const pieces[] = {"a",     "Zz",      " ",    "\t",       "\\",  "{",       "}", "\\par ", "{\\rtf1 ",
+                                "\\'e9", "\\u233?", "\r\n", "\r\n\r\n", "[s]", "k=\"v\"", ";", "~"};
+  std::mt19937 random(16);
+  for (int n = 0; n < 150; ++n) {
+    std::string text;
+    for (size_t count = random() % 40; count > 0; --count) text += pieces[random() % std::size(pieces)];
+    ASSERT_TRUE(IsPrintableAsciiWithCrLf(text));
+    const TextColouring colouring = ColourWholeText(text, DocKind::Inf, LongLineMarkerText());
+    EXPECT_TRUE(LoadColouredText(pad(), colouring.text, colouring.ranges)) << testing::PrintToString(text);
+    EXPECT_EQ(pad().Rich1.Text(), colouring.text);
+  }
 }
 
 class ColourKinds : public ColourTest {

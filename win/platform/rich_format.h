@@ -34,7 +34,8 @@ CHARFORMATA SelectionCharFormat(const RichEdit& rich);
 // The colour of the character at `position` (selects it; the caller restores).
 COLORREF CharColourAt(RichEdit& rich, long position);
 
-// Replaces the whole text by an RTF document; false when the control refused it.
+// Replaces the whole text by an RTF document, no step of the undo history; false when
+// the control refused it.
 bool StreamInRtf(RichEdit& rich, const std::string& rtf);
 
 // Turns the control's notifications off while alive, and back to what they were.

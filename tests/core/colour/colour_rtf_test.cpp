@@ -92,5 +92,26 @@ TEST(RtfTest, LoneBreaksAreTold) {
   }
 }
 
+TEST(RtfTest, PrintableAsciiWithCrLfIsTold) {
+  const struct {
+    std::string text;
+    bool plain;
+  } cases[] = {
+      {"", true},
+      {"[a]\r\nk = \"{\\x}\"\t~\r\n\r\n", true},
+      {"a\r", false},
+      {"a\nb", false},
+      {"a\r\rb", false},
+      {"a\r\n\n", false},
+      {std::string("a\0b", 3), false},
+      {"a\x7F", false},
+      {"\x1F", false},
+      {"caf\xE9", false},
+      {"\x80", false},
+      {" ", true},
+  };
+  for (const auto& c : cases) EXPECT_EQ(IsPrintableAsciiWithCrLf(c.text), c.plain) << testing::PrintToString(c.text);
+}
+
 }  // namespace
 }  // namespace varnock
